@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QEvent>
+
+#include <functional>
+#include <initializer_list>
+
+class QWidget;
+
+// Runs `handler` whenever `widget` receives an event of one of `types`; the
+// event then goes on to the widget as usual. Used for the hover help and for
+// clicks on labels and text boxes.
+void whenEvent(QWidget* widget, std::initializer_list<QEvent::Type> types,
+               std::function<void()> handler);
+
+// A click: the left button released over the widget.
+void whenClicked(QWidget* widget, std::function<void()> handler);

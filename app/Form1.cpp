@@ -1,0 +1,183 @@
+#include "Form1.h"
+
+#include "Colours.h"
+#include "Controls.h"
+#include "EventHooks.h"
+#include "PathLabel.h"
+#include "StatusLine.h"
+#include "Twips.h"
+#include "options/HomeOptions.h"
+#include "options/OptionsPage.h"
+#include "radio/FmPage.h"
+#include "sound/EqualizerPage.h"
+#include "sound/SrsPage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+const QString Form1::kCaption = QStringLiteral("Paramètrage ostrel plus 116.036");
+
+namespace {
+constexpr int kPanelLeft = 0, kPanelTop = 1200, kPanelWidth = 6855, kPanelHeight = 5535;
+} // namespace
+
+Form1::Form1(const Seams& seams)
+    : seams_(seams) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    setFixedSize(twipsToPixels(6825), twipsToPixels(7410));
+    colours::fillBackground(this, colours::kLightGreen);
+    setMouseTracking(true);
+
+    buildButtonRows();
+    Label10 = new StatusLine(this);
+    buildHomePage();
+
+    parametre = new OptionsPage(SettingsImage_, *Label10, this);
+    egaliseur = new EqualizerPage(SettingsImage_, *Label10, this);
+    Freq_FM = new FmPage(SettingsImage_, *Label10, seams_.messages, this);
+    srs = new SrsPage(SettingsImage_, *Label10, this);
+    for (QGroupBox* page : {static_cast<QGroupBox*>(parametre), static_cast<QGroupBox*>(egaliseur),
+                            static_cast<QGroupBox*>(Freq_FM), static_cast<QGroupBox*>(srs)}) {
+        page->setGeometry(twipsRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight));
+        page->hide();
+    }
+
+    Label13 = makeLabel(this, QStringLiteral("Label13"), QStringLiteral(" "),
+                        twipsRect(0, 6840, 6855, 615));
+
+    colours::keepSystemColoursOfControls(this);
+    wireHoverHelp();
+    fin->setFocus();
+}
+
+void Form1::buildButtonRows() {
+    // "Fin" first and "Ecrire ostrel" second in the keyboard order.
+    constexpr int lefts[] = {0, 1320, 2640, 3960, 5400};
+    constexpr int widths[] = {1335, 1335, 1335, 1455, 1455};
+    const auto row2 = [&](int column) {
+        return twipsRect(lefts[column], 360, widths[column], 375);
+    };
+    const auto row1 = [&](int column) {
+        return twipsRect(lefts[column], 0, widths[column], 375);
+    };
+
+    fin = makeButton(this, QStringLiteral("fin"), QStringLiteral("Fin"), row2(4));
+    enreg_ostrel =
+        makeButton(this, QStringLiteral("enreg_ostrel"), QStringLiteral("Ecrire ostrel"), row2(1));
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("lire ostrel"), row2(0));
+    Command2 =
+        makeButton(this, QStringLiteral("Command2"), QStringLiteral("Lire sauvegarde"), row2(2));
+    Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("Sauvegarde "), row2(3));
+    QWidget::setTabOrder(fin, enreg_ostrel);
+
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Général"), row1(0));
+    Command6 =
+        makeButton(this, QStringLiteral("Command6"), QStringLiteral("Fréquences FM"), row1(1));
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Paramètres"), row1(2));
+    show_egal = makeButton(this, QStringLiteral("show_egal"), QStringLiteral("Egaliseur"), row1(3));
+    Command9 = makeButton(this, QStringLiteral("Command9"), QStringLiteral("WOW-SRS-3D"), row1(4));
+
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(show_egal, &QPushButton::clicked, this, &Form1::show_egal_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(fin, &QPushButton::clicked, this, &Form1::fin_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::buildHomePage() {
+    Label14 = makeLabel(this, QStringLiteral("Label14"),
+                        QStringLiteral("questions et bugs : ostrel@example.com"),
+                        twipsRect(0, 1200, 4335, 375));
+    Label18 = makeLabel(this, QStringLiteral("Label18"),
+                        QStringLiteral("Mise à jour éventuelle : https://www.example.com/ostrel"),
+                        twipsRect(0, 1560, 4815, 375));
+    Label12 = makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Disque ostrel trouvé :"),
+                        twipsRect(120, 2880, 1935, 255));
+    Label11 = new PathLabel(QStringLiteral("Label11"), this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(twipsRect(2400, 2760, 1215, 375));
+    Label11->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    colours::fillSystemBackground(Label11);
+    home = new HomeOptions(SettingsImage_, *Label10, this);
+}
+
+void Form1::wireHoverHelp() {
+    const std::pair<QWidget*, const char*> texts[] = {
+        {Command1, "En appuyant sur ce bouton, vous rechargez les infos qui sont stockées sur "
+                   "l'OSTREL"},
+        {Command2, "En appuyant sur ce bouton, vous chargez les informations que vous aviez "
+                   "sauvegardée sur votre disque dur"},
+        {Command3, "En appuyant sur ce bouton, vous avez accès aux modifications de différents "
+                   "paramètres"},
+        {Command5, "En appuyant sur ce bouton, vous avez accès à la page d'accueil du programme"},
+        {Command6,
+         "En appuyant sur ce bouton, vous avez accès aux modifications des fréquences FM"},
+        {Command8, "En appuyant sur ce bouton, vous sauvegardez les informations courantes sur "
+                   "votre disque dur"},
+        {Command9, "En appuyant sur ce bouton, vous avez accès aux modifications des paramêtres "
+                   "son 3D"},
+        {enreg_ostrel, "en appuyant sur ce bouton, vous enregistrez vos modifications sur "
+                       "l'OSTREL"},
+        {fin, "En appuyant sur ce bouton, vous mettez fin au programme de paramétrage de votre "
+              "OSTREL"},
+        {show_egal, "En appuyant sur ce bouton, vous avez accès aux modifications de l'égaliseur"},
+        {Label14, "Vous pouvez envoyer toutes remarques ou suggestions à cette adresse"},
+        {Label10, ""}, // the status line clears the strip, as the bare window does
+    };
+    for (const auto& [control, text] : texts) {
+        whenEvent(control, {QEvent::Enter, QEvent::MouseMove, QEvent::HoverMove},
+                  [this, help = QString::fromUtf8(text)] { Label13->setText(help); });
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    // Form_MouseMove: only the bare window clears the help strip; controls that
+    // pass their mouse moves on must not.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        Label13->setText(QString());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void Form1::showPages(bool options, bool equalizer, bool fm, bool sound, bool homePage) {
+    parametre->setVisible(options);
+    egaliseur->setVisible(equalizer);
+    Freq_FM->setVisible(fm);
+    srs->setVisible(sound);
+    home->Frame8->setVisible(homePage);
+    home->Frame13->setVisible(homePage);
+}
+
+void Form1::Command5_Click() {
+    showPages(false, false, false, false, true);
+}
+void Form1::Command6_Click() {
+    showPages(false, false, true, false, false);
+}
+void Form1::Command3_Click() {
+    showPages(true, false, false, false, false);
+}
+void Form1::show_egal_Click() {
+    showPages(false, true, false, false, false);
+}
+void Form1::Command9_Click() {
+    showPages(false, false, false, true, false);
+}
+
+void Form1::fin_Click() {
+    close();
+}
+
+void Form1::Command1_Click() {
+    fin_init();
+}
+
+void Form1::disableWriting() {
+    // Once a file was not understood, it is never written back during this run.
+    enreg_ostrel->setEnabled(false);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Seams.h"
+#include "settings/SettingsImage.h"
+
+#include <QWidget>
+
+#include <array>
+
+class EqualizerPage;
+class FmPage;
+class HomeOptions;
+class OptionGroup;
+class OptionsPage;
+class PathLabel;
+class QLabel;
+class QPushButton;
+class SrsPage;
+class StatusLine;
+
+// The program's one window: two rows of buttons, the status line, five pages
+// in one place and the help strip. It owns the settings image and composes
+// the pages that edit it.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    static const QString kCaption;
+
+    explicit Form1(const Seams& seams);
+
+    // Start-up: finds the player and loads it. False when there is no player:
+    // the program then ends without showing the window.
+    bool Form_Load();
+
+    // Button rows.
+    QPushButton* Command5;  // "Général"
+    QPushButton* Command6;  // "Fréquences FM"
+    QPushButton* Command3;  // "Paramètres"
+    QPushButton* show_egal; // "Egaliseur"
+    QPushButton* Command9;  // "WOW-SRS-3D"
+    QPushButton* Command1;  // "lire ostrel"
+    QPushButton* enreg_ostrel;
+    QPushButton* Command2; // "Lire sauvegarde"
+    QPushButton* Command8; // "Sauvegarde "
+    QPushButton* fin;
+
+    StatusLine* Label10;
+    QLabel* Label13; // help strip
+
+    // Home page.
+    QLabel* Label14;
+    QLabel* Label18;
+    QLabel* Label12;
+    PathLabel* Label11; // the player's folder
+    HomeOptions* home;
+
+    // Panel pages.
+    OptionsPage* parametre;
+    EqualizerPage* egaliseur;
+    FmPage* Freq_FM;
+    SrsPage* srs;
+
+    const SettingsImage& image() const { return SettingsImage_; }
+    const QString& deviceSettingsPath() const { return DeviceSettingsPath; }
+    const QString& settingsPath() const { return SettingsPath; }
+    const QString& stationListPath() const { return StationListPath; }
+
+    // Page buttons.
+    void Command5_Click();
+    void Command6_Click();
+    void Command3_Click();
+    void show_egal_Click();
+    void Command9_Click();
+
+    void fin_Click();
+    void Command1_Click(); // "lire ostrel"
+
+    // Reads the file SettingsPath names into the image and shows every setting.
+    void fin_init();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override; // Form_MouseMove
+
+private:
+    void buildButtonRows();
+    void buildHomePage();
+    void wireHoverHelp();
+    void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
+    void centreOnScreen();
+    void disableWriting();
+
+    Seams seams_;
+    SettingsImage SettingsImage_;
+    QString DeviceSettingsPath;
+    QString SettingsPath;
+    QString StationListPath;
+};

@@ -1,0 +1,67 @@
+// Start-up: find the player, check its file, load it, read the station list.
+#include "Form1.h"
+
+#include "PathLabel.h"
+#include "StatusLine.h"
+#include "radio/FmPage.h"
+#include "settings/SettingsProbe.h"
+#include "sound/EqualizerPage.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+const QString kStationListName = QStringLiteral("station_fm2.csv");
+}
+
+bool Form1::Form_Load() {
+    Label11->setText(QString());
+    centreOnScreen();
+
+    // The player is the last volume, in list order, whose root holds settings.dat.
+    QString deviceDrive;
+    QString fileName;
+    for (const QString& root : seams_.volumes.roots()) {
+        if (const auto found = settingsFileIn(root)) {
+            deviceDrive = root;
+            fileName = *found;
+        }
+    }
+    if (deviceDrive.isEmpty()) {
+        seams_.messages.show(QStringLiteral("l'ostrel n'a pas été trouvé"));
+        return false;
+    }
+    if (!deviceDrive.endsWith(QLatin1Char('/'))) {
+        deviceDrive += QLatin1Char('/');
+    }
+
+    const qint64 size = QFileInfo(deviceDrive + fileName).size();
+    if (size != SettingsImage::kFileSize) {
+        seams_.messages.show(QStringLiteral("attention %1").arg(size));
+    }
+    Label11->setPath(deviceDrive);
+
+    egaliseur->fillCurveList();
+
+    DeviceSettingsPath = deviceDrive + fileName;
+    if (QFileInfo(DeviceSettingsPath).size() != SettingsImage::kFileSize) {
+        seams_.messages.show(QStringLiteral("je ne reconnait pas l'ostrel"));
+        disableWriting();
+    }
+    SettingsPath = DeviceSettingsPath;
+    fin_init();
+
+    StationListPath = joinPath(seams_.programFolder, kStationListName);
+    Freq_FM->loadStationList(StationListPath);
+
+    // "Lire sauvegarde" only when a backup lies beside the program.
+    Command2->setEnabled(settingsFileIn(seams_.programFolder).has_value());
+    return true;
+}
+
+void Form1::centreOnScreen() {
+    const QRect area = screen()->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLabel>
+
+// Label10: the line under the buttons where edits warn that the player does
+// not have them yet, and loading, writing and saving say how they went.
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    static const QString kUnsavedWarning;
+
+    explicit StatusLine(QWidget* parent);
+    void warnUnsaved() { setText(kUnsavedWarning); }
+};

@@ -1,0 +1,51 @@
+#include "SystemSeams.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+SystemVolumes::SystemVolumes(QStringList extraFolders)
+    : extraFolders_(std::move(extraFolders)) {}
+
+QStringList SystemVolumes::roots() const {
+    QStringList mounted;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady()) {
+            mounted.append(volume.rootPath());
+        }
+    }
+    std::sort(mounted.begin(), mounted.end());
+    QStringList roots;
+    for (const QString& folder : extraFolders_) {
+        roots.append(QDir(folder).absolutePath());
+    }
+    return roots + mounted;
+}
+
+const QString DialogMessages::kTitle = QStringLiteral("Paramètrage ostrel");
+
+void DialogMessages::show(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool parseCommandLine(const QStringList& arguments, QStringList& volumes, QString& error) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--volume") && i + 1 < arguments.size()) {
+            volumes.append(arguments[++i]);
+        } else if (argument.startsWith(QLatin1String("--volume="))) {
+            volumes.append(argument.mid(9));
+        } else {
+            error = QStringLiteral(
+                        "option inconnue : %1\nusage : ostrel-settings [--volume DOSSIER]...")
+                        .arg(argument);
+            return false;
+        }
+    }
+    return true;
+}

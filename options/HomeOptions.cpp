@@ -1,0 +1,35 @@
+#include "HomeOptions.h"
+
+#include "app/Controls.h"
+#include "app/LevelScrollBar.h"
+#include "app/OptionGroup.h"
+#include "app/StatusLine.h"
+#include "app/Twips.h"
+#include "settings/SettingsImage.h"
+
+#include "app/Frame.h"
+#include <QLabel>
+#include <QRadioButton>
+
+HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* window)
+    : QObject(window)
+    , image_(image)
+    , status_(status) {
+    Frame13 = makeFrame(window, QStringLiteral("Frame13"), QStringLiteral("A<>B-Rec"),
+                        twipsRect(120, 3840, 2295, 2895));
+    const QStringList functions{"SRS-WOW",        "Enregistrement",    "Dossier suivant",
+                                "Saut 10 titres", "recule 6 secondes", "avance 6 secondes"};
+    Option11 = new OptionGroup(
+        IndexField::AbRecKeyFunction,
+        makeOptionArray(Frame13, QStringLiteral("Option11"), functions,
+                        [](int i) { return twipsRect(120, 360 + 240 * i, 2115, 375); }),
+        this);
+
+    Frame8 = makeFrame(window, QStringLiteral("Frame8"), QStringLiteral("Contraste"),
+                       twipsRect(2400, 3840, 2175, 2895));
+    VScroll2 = new LevelScrollBar(10, 0, 5, Frame8);
+    VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    VScroll2->setGeometry(twipsRect(240, 360, 375, 2055));
+    Label1 = makeLabel(Frame8, QStringLiteral("Label1"), QString(), twipsRect(240, 2520, 375, 255),
+                       LabelStyle::BorderedCentred);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class LevelScrollBar;
+class OptionGroup;
+class Frame;
+class QLabel;
+class QWidget;
+class SettingsImage;
+class StatusLine;
+
+// The two settings of the home page: the A<>B-Rec key and the contrast.
+class HomeOptions : public QObject {
+    Q_OBJECT
+public:
+    HomeOptions(SettingsImage& image, StatusLine& status, QWidget* window);
+
+    Frame* Frame13;
+    OptionGroup* Option11; // A<>B-Rec key
+    Frame* Frame8;
+    LevelScrollBar* VScroll2; // contrast
+    QLabel* Label1;
+
+private:
+    SettingsImage& image_;
+    StatusLine& status_;
+};

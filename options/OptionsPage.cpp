@@ -1,0 +1,55 @@
+#include "OptionsPage.h"
+
+#include "app/Colours.h"
+#include "app/Controls.h"
+#include "app/OptionGroup.h"
+#include "app/StatusLine.h"
+#include "app/Twips.h"
+#include "settings/SettingsImage.h"
+
+#include <QRadioButton>
+
+namespace {
+// One option group in its own frame, buttons one under the other.
+Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QString& caption,
+                       const QRect& place, const QString& arrayName, IndexField field,
+                       const QStringList& captions, OptionGroup*& group) {
+    Frame* frame = makeFrame(page, frameName, caption, place);
+    group = new OptionGroup(
+        field,
+        makeOptionArray(frame, arrayName, captions,
+                        [](int i) { return twipsRect(120, 300 + 300 * i, 2055, 255); }),
+        page);
+    return frame;
+}
+} // namespace
+
+OptionsPage::OptionsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
+    : Frame(QStringLiteral("Parametres"), parent)
+    , image_(image)
+    , status_(status) {
+    setObjectName(QStringLiteral("parametre"));
+    colours::fillSystemBackground(this);
+
+    Frame2 = makeOptionFrame(
+        this, "Frame2", "Modes répétition", twipsRect(0, 240, 2295, 2535), "Option3",
+        IndexField::RepeatMode,
+        {"Normal", "Répéter 1", "Répéter tout", "Shuffle", "Shuffle répété", "Aléatoire répété"},
+        Option3);
+    Frame3 = makeOptionFrame(this, "Frame3", "Qualité d'enregistrement",
+                             twipsRect(2280, 240, 2295, 2535), "Option4", IndexField::RecordQuality,
+                             {"8 Khz", "11 Khz", "16 Khz", "22 Khz", "32 Khz", "44 Khz", "48 Khz"},
+                             Option4);
+    Frame4 = makeOptionFrame(this, "Frame4", "Vitesse défilement des titres",
+                             twipsRect(4560, 240, 2295, 2535), "Option5", IndexField::ScrollSpeed,
+                             {"X 1", "X 2", "X 3", "X 4", "X 6", "X 8"}, Option5);
+    Frame5 = makeOptionFrame(this, "Frame5", "extinction automatique",
+                             twipsRect(0, 2760, 2295, 2295), "Option6", IndexField::AutoOffDelay,
+                             {"désactivé", "1 mn", "2 mn", "5 mn", "10 mn"}, Option6);
+    Frame1 = makeOptionFrame(
+        this, "Frame1", "Extinction rétroéclairage", twipsRect(2280, 2760, 2295, 2295), "Option7",
+        IndexField::BacklightDelay,
+        {"3 S", "5 Sec.", "10 Sec.", "20 Sec", "Toujours allumé", "Aucun éclairage"}, Option7);
+    Frame6 = makeOptionFrame(this, "Frame6", "USB", twipsRect(4560, 2760, 2295, 2295), "Option8",
+                             IndexField::UsbMode, {"Ostrel +charge", "Clef USB +charge"}, Option8);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Frame.h"
+
+class OptionGroup;
+class SettingsImage;
+class StatusLine;
+
+// The "Parametres" page: six option groups of the player's general options.
+class OptionsPage : public Frame {
+    Q_OBJECT
+public:
+    OptionsPage(SettingsImage& image, StatusLine& status, QWidget* parent);
+
+    Frame* Frame2;
+    OptionGroup* Option3; // repeat mode
+    Frame* Frame3;
+    OptionGroup* Option4; // recording quality
+    Frame* Frame4;
+    OptionGroup* Option5; // scrolling speed
+    Frame* Frame5;
+    OptionGroup* Option6; // automatic switch-off
+    Frame* Frame1;
+    OptionGroup* Option7; // backlight
+    Frame* Frame6;
+    OptionGroup* Option8; // USB mode
+
+private:
+    SettingsImage& image_;
+    StatusLine& status_;
+};

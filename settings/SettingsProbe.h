@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+inline const QString kSettingsFileName = QStringLiteral("settings.dat");
+
+// Joins a folder and a file name with exactly one separator between them
+// (a root folder already ends with one).
+QString joinPath(const QString& folder, const QString& name);
+
+// The name, as spelt on disk, of the one file in `folder` named settings.dat
+// in any case, hidden and system files included. None when the folder cannot
+// be read, holds no such file, or holds several spellings of it.
+std::optional<QString> settingsFileIn(const QString& folder);

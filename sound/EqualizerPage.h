@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/Frame.h"
+
+#include <array>
+
+class LevelScrollBar;
+class OptionGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class SettingsImage;
+class StatusLine;
+
+// The "Egaliseur" page: the active equalizer preset and the eleven stored curves.
+class EqualizerPage : public Frame {
+    Q_OBJECT
+public:
+    EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* parent);
+
+    QComboBox* Combo1;
+    std::array<QLabel*, 5> bandCaptions; // Label4 to Label8
+    std::array<LevelScrollBar*, 5> VScroll1;
+    std::array<QLabel*, 5> Label2;
+    QPushButton* def_egal;
+    QPushButton* raz_egali;
+    QLabel* Label3;
+    OptionGroup* Option1;
+
+    // Start-up: the curve names, then "normal" selected.
+    void fillCurveList();
+
+private:
+    SettingsImage& image_;
+    StatusLine& status_;
+};

@@ -1,0 +1,54 @@
+#include "SrsPage.h"
+
+#include "app/Colours.h"
+#include "app/Controls.h"
+#include "app/LevelScrollBar.h"
+#include "app/OptionGroup.h"
+#include "app/StatusLine.h"
+#include "app/Twips.h"
+#include "settings/SettingsImage.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
+    : Frame(QStringLiteral("WOW-SRS"), parent)
+    , image_(image)
+    , status_(status) {
+    setObjectName(QStringLiteral("srs"));
+    colours::fillBackground(this, colours::kLightRed);
+
+    Frame11 = makeFrame(this, QStringLiteral("Frame11"), QStringLiteral("True bass"),
+                        twipsRect(120, 240, 2055, 3615));
+    VScroll3 = new LevelScrollBar(10, 0, 5, Frame11);
+    VScroll3->setObjectName(QStringLiteral("VScroll3"));
+    VScroll3->setGeometry(twipsRect(120, 480, 735, 2655));
+    Label15 = makeLabel(Frame11, QStringLiteral("Label15"), QStringLiteral(" "),
+                        twipsRect(240, 3240, 375, 255), LabelStyle::Centred);
+
+    Frame12 = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("Son 3D"),
+                        twipsRect(2160, 240, 2295, 3615));
+    VScroll4 = new LevelScrollBar(10, 0, 5, Frame12);
+    VScroll4->setObjectName(QStringLiteral("VScroll4"));
+    VScroll4->setGeometry(twipsRect(240, 480, 735, 2655));
+    Label17 = makeLabel(Frame12, QStringLiteral("Label17"), QString(),
+                        twipsRect(480, 3240, 375, 255), LabelStyle::Centred);
+
+    Frame7 = makeFrame(this, QStringLiteral("Frame7"), QStringLiteral("Type d'écouteurs"),
+                       twipsRect(4440, 240, 2295, 3615));
+    const QStringList headphones{"Mini écouteurs", "Ecouteurs", "Casque",
+                                 "Baffles",        "Enceintes", "Grandes enceintes"};
+    Option9 = new OptionGroup(
+        IndexField::HeadphoneType,
+        makeOptionArray(Frame7, QStringLiteral("Option9"), headphones,
+                        [](int i) { return twipsRect(120, 360 + 360 * i, 2055, 255); }),
+        this);
+
+    Frame10 = makeFrame(this, QStringLiteral("Frame10"), QStringLiteral("Focus"),
+                        twipsRect(120, 3960, 6495, 975));
+    Option10 = new OptionGroup(
+        IndexField::SrsFocus,
+        makeOptionArray(Frame10, QStringLiteral("Option10"), {"graves", "Aigües"},
+                        [](int i) { return twipsRect(240 + 1560 * i, 360, 1455, 255); }),
+        this);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Frame.h"
+
+class LevelScrollBar;
+class OptionGroup;
+class QLabel;
+class SettingsImage;
+class StatusLine;
+
+// The "WOW-SRS" page: TruBass and 3D levels, headphone type and focus.
+class SrsPage : public Frame {
+    Q_OBJECT
+public:
+    SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent);
+
+    Frame* Frame11;
+    LevelScrollBar* VScroll3; // TruBass
+    QLabel* Label15;
+    Frame* Frame12;
+    LevelScrollBar* VScroll4; // 3D
+    QLabel* Label17;
+    Frame* Frame7;
+    OptionGroup* Option9; // headphone type
+    Frame* Frame10;
+    OptionGroup* Option10; // focus
+
+private:
+    SettingsImage& image_;
+    StatusLine& status_;
+};

@@ -1,0 +1,54 @@
+#include "TestRig.h"
+
+#include "settings/DemoImage.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+TestRig::TestRig() {
+    programFolder = dir_.filePath("program");
+    QDir().mkpath(programFolder);
+}
+
+QString TestRig::addVolume() {
+    const QString path = dir_.filePath(QStringLiteral("volume%1").arg(++volumeCount_));
+    QDir().mkpath(path);
+    volumes.list.append(path);
+    return path;
+}
+
+QString TestRig::addPlayer(const QByteArray& bytes, const QString& fileName) {
+    const QString path = addVolume();
+    writeFile(path + "/" + fileName, bytes);
+    return path;
+}
+
+void TestRig::putBesideProgram(const QString& name, const QByteArray& bytes) {
+    writeFile(programFolder + "/" + name, bytes);
+}
+
+std::unique_ptr<Form1> TestRig::start() {
+    auto window = std::make_unique<Form1>(Seams{volumes, messages, programFolder});
+    if (!window->Form_Load()) {
+        return nullptr;
+    }
+    return window;
+}
+
+QByteArray validPlayerBytes() {
+    return demoSettingsImage().fileBytes();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}

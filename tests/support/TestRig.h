@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "app/Seams.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct FakeVolumes : VolumeList {
+    QStringList list;
+    QStringList roots() const override { return list; }
+};
+
+struct RecordedMessages : MessageBoxes {
+    QStringList shown;
+    void show(const QString& text) override { shown.append(text); }
+};
+
+// A computer in a temporary folder: volumes that may hold a player, and the
+// program's own folder. No real drive or dialog is touched.
+class TestRig {
+public:
+    TestRig();
+
+    // A volume whose root holds `bytes` as `fileName`; appended to the volume list.
+    QString addPlayer(const QByteArray& bytes, const QString& fileName = "settings.dat");
+    // A volume without a settings file at its root.
+    QString addVolume();
+    // Puts a file beside the program.
+    void putBesideProgram(const QString& name, const QByteArray& bytes);
+
+    QString root() const { return dir_.path(); }
+    QString programFolder;
+    FakeVolumes volumes;
+    RecordedMessages messages;
+
+    // Builds the window and runs start-up; null when start-up ended the program.
+    std::unique_ptr<Form1> start();
+
+private:
+    QTemporaryDir dir_;
+    int volumeCount_ = 0;
+};
+
+// The file content of a valid player at factory settings.
+QByteArray validPlayerBytes();
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
