@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "Controls.h"
 #include "EventHooks.h"
+#include "OptionGroup.h"
 #include "PathLabel.h"
 #include "StatusLine.h"
 #include "Twips.h"
@@ -48,6 +49,10 @@ Form1::Form1(const Seams& seams)
     Label13 = makeLabel(this, QStringLiteral("Label13"), QStringLiteral(" "),
                         twipsRect(0, 6840, 6855, 615));
 
+    for (OptionGroup* group : findChildren<OptionGroup*>()) {
+        optionGroups_[static_cast<std::size_t>(group->field())] = group;
+    }
+
     colours::keepSystemColoursOfControls(this);
     wireHoverHelp();
     fin->setFocus();
@@ -87,6 +92,9 @@ void Form1::buildButtonRows() {
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(fin, &QPushButton::clicked, this, &Form1::fin_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(enreg_ostrel, &QPushButton::clicked, this, &Form1::enreg_ostrel_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
 
 void Form1::buildHomePage() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Seams.h"
+#include "settings/FieldLayout.h"
 #include "settings/SettingsImage.h"
 
 #include <QWidget>
@@ -78,6 +79,10 @@ public:
     // Reads the file SettingsPath names into the image and shows every setting.
     void fin_init();
 
+    void enreg_ostrel_Click(); // "Ecrire ostrel": the image goes to the player
+    void Command8_Click();     // "Sauvegarde ": the image goes to the backup
+    void Command2_Click();     // "Lire sauvegarde": the backup is loaded
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override; // Form_MouseMove
 
@@ -88,9 +93,12 @@ private:
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
+    QString backupPath() const;
 
     Seams seams_;
     SettingsImage SettingsImage_;
+    // The option group of each index field, in the order of IndexField.
+    std::array<OptionGroup*, kIndexFields.size()> optionGroups_{};
     QString DeviceSettingsPath;
     QString SettingsPath;
     QString StationListPath;

@@ -5,6 +5,8 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
+#include "settings/Codecs.h"
+#include "settings/FieldLayout.h"
 #include "settings/SettingsImage.h"
 
 #include "app/Frame.h"
@@ -32,4 +34,14 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
     VScroll2->setGeometry(twipsRect(240, 360, 375, 2055));
     Label1 = makeLabel(Frame8, QStringLiteral("Label1"), QString(), twipsRect(240, 2520, 375, 255),
                        LabelStyle::BorderedCentred);
+}
+
+bool HomeOptions::showContrast() {
+    const std::optional<int> level = codec::contrastLevel(image_.byte(layout::Contrast));
+    VScroll2->setLevel(level.value_or(5));
+    return level.has_value();
+}
+
+void HomeOptions::showContrastValue() {
+    Label1->setText(QString::number(VScroll2->level()));
 }

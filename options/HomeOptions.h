@@ -22,6 +22,12 @@ public:
     LevelScrollBar* VScroll2; // contrast
     QLabel* Label1;
 
+    // Loading: the bar shows the stored contrast, or the middle when the
+    // stored byte is out of range (then false).
+    bool showContrast();
+    // Label1 shows the bar's value.
+    void showContrastValue();
+
 private:
     SettingsImage& image_;
     StatusLine& status_;

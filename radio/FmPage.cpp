@@ -7,12 +7,14 @@
 #include "app/StatusLine.h"
 #include "app/Twips.h"
 #include "app/WrappingButton.h"
+#include "settings/Codecs.h"
 #include "settings/SettingsImage.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -65,6 +67,14 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     enreg_f_fm->setGeometry(twipsRect(1920, 3000, 1215, 855));
     enreg_f_fm->setAutoDefault(false);
     Label16 = makeLabel(this, QStringLiteral("Label16"), kHelp, twipsRect(1920, 3960, 4575, 1335));
+}
+
+void FmPage::showPresets() {
+    const QChar decimalPoint = QLocale().decimalPoint().at(0);
+    for (int preset = 0; preset < kPresets; ++preset) {
+        Text1[preset]->setText(
+            codec::frequencyText(image_.u24(layout::presetOffset(preset)), decimalPoint));
+    }
 }
 
 void FmPage::loadStationList(const QString& path) {

@@ -32,6 +32,9 @@ public:
     QPushButton* enreg_f_fm;
     QLabel* Label16;
 
+    // Loading: each preset's frequency in MHz, with the locale's decimal separator.
+    void showPresets();
+
     // Start-up: one Combo2 entry per city of the station list, then the first city chosen.
     void loadStationList(const QString& path);
 

@@ -7,6 +7,7 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
+#include "settings/Codecs.h"
 #include "settings/SettingsImage.h"
 
 #include <QComboBox>
@@ -68,4 +69,28 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
 void EqualizerPage::fillCurveList() {
     Combo1->addItems(equalizerCurveNames());
     Combo1->setCurrentIndex(0);
+}
+
+void EqualizerPage::fillFactoryDefaults() {
+    EqualizerDefaults = kFactoryCurves;
+}
+
+void EqualizerPage::Combo1_Click() {
+    showCurve();
+}
+
+void EqualizerPage::maj_fen_aa() {
+    showCurve();
+}
+
+void EqualizerPage::showCurve() {
+    const int curve = Combo1->currentIndex();
+    if (curve < 0 || curve >= layout::EqualizerCurveCount) {
+        return;
+    }
+    for (int band = 0; band < layout::EqualizerBandCount; ++band) {
+        const int level = codec::bandLevel(image_.byte(layout::bandOffset(curve, band)));
+        VScroll1[band]->setLevel(level);
+        Label2[band]->setText(QString::number(level));
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EqualizerCurves.h"
 #include "app/Frame.h"
 
 #include <array>
@@ -29,8 +30,19 @@ public:
 
     // Start-up: the curve names, then "normal" selected.
     void fillCurveList();
+    // Loading: the factory levels that "Valeurs par défaut" restores.
+    void fillFactoryDefaults();
+
+    // Both show the curve selected in Combo1 on the five bars.
+    void Combo1_Click();
+    void maj_fen_aa();
+
+    // Factory band levels by curve; all 0 until a file has been loaded.
+    std::array<CurveLevels, layout::EqualizerCurveCount> EqualizerDefaults{};
 
 private:
+    void showCurve();
+
     SettingsImage& image_;
     StatusLine& status_;
 };

@@ -6,10 +6,14 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
+#include "settings/Codecs.h"
+#include "settings/FieldLayout.h"
 #include "settings/SettingsImage.h"
 
 #include <QLabel>
 #include <QRadioButton>
+
+#include <tuple>
 
 SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
     : Frame(QStringLiteral("WOW-SRS"), parent)
@@ -51,4 +55,16 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
         makeOptionArray(Frame10, QStringLiteral("Option10"), {"graves", "Aigües"},
                         [](int i) { return twipsRect(240 + 1560 * i, 360, 1455, 255); }),
         this);
+}
+
+bool SrsPage::showLevels() {
+    bool understood = true;
+    for (const auto& [bar, label, offset] : {std::tuple{VScroll3, Label15, layout::TruBassLevel},
+                                             std::tuple{VScroll4, Label17, layout::Srs3DLevel}}) {
+        const std::optional<int> level = codec::srsLevel(image_.byte(offset + 2));
+        bar->setLevel(level.value_or(5));
+        understood = understood && level.has_value();
+        label->setText(QString::number(bar->level()));
+    }
+    return understood;
 }

@@ -25,6 +25,10 @@ public:
     Frame* Frame10;
     OptionGroup* Option10; // focus
 
+    // Loading: each bar shows its stored level, or the middle when the stored
+    // code is not one of the player's (then false); its label shows the bar.
+    bool showLevels();
+
 private:
     SettingsImage& image_;
     StatusLine& status_;

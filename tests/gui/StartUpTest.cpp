@@ -2,8 +2,8 @@
 #include "support/TestRig.h"
 
 #include "app/PathLabel.h"
-#include "app/SystemSeams.h"
 #include "app/StatusLine.h"
+#include "app/SystemSeams.h"
 #include "radio/FmPage.h"
 #include "sound/EqualizerPage.h"
 

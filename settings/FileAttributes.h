@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The attributes the player's file system keeps on settings.dat.
+struct FileAttributes {
+    bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
+};
+
+// Read-only is the write permission on Unix and the read-only attribute on
+// Windows; hidden and system are FAT attributes where the file system keeps
+// them, and are quietly left alone where it does not. Returns false when the
+// read-only part could not be set.
+bool setFileAttributes(const QString& path, const FileAttributes& attributes);
+
+// None when the file cannot be examined. Hidden and system read as false
+// where the file system does not keep them.
+std::optional<FileAttributes> fileAttributes(const QString& path);

@@ -1,0 +1,208 @@
+#include "SettingsFile.h"
+
+#include "FileAttributes.h"
+#include "SettingsImage.h"
+#include "SettingsProbe.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("le fichier settings.dat n'existe plus sur l'ostrel "
+                              "(le lecteur a-t-il été débranché ?)");
+    case EISDIR:
+        return QStringLiteral("settings.dat est un dossier sur l'ostrel, pas un fichier");
+    case EROFS:
+        return QStringLiteral("le disque de l'ostrel est protégé en écriture");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'écriture dans settings.dat est refusée");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("le disque de l'ostrel est plein");
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("erreur d'entrée-sortie sur le disque de l'ostrel "
+                              "(le lecteur a-t-il été débranché ?)");
+    default:
+        return QStringLiteral("erreur du système n° %1").arg(error);
+    }
+}
+
+QString backupReason(int error) {
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("le disque est plein");
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("le dossier du programme est protégé en écriture");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("le dossier du programme est introuvable");
+    case EISDIR:
+        return QStringLiteral("un dossier porte le nom de la sauvegarde");
+    default:
+        return QStringLiteral("erreur du système n° %1").arg(error);
+    }
+}
+
+WriteOutcome playerFailure(const QString& reason) {
+    return {
+        false,
+        QStringLiteral("Vos modifications n'ont pas été écrites sur l'ostrel : %1.").arg(reason)};
+}
+
+// Calls `operation` again while a signal interrupts it.
+template <typename Operation> auto retrying(Operation operation) {
+    auto result = operation();
+    while (result < 0 && errno == EINTR) {
+        result = operation();
+    }
+    return result;
+}
+
+// One positioned write of every byte, flushed to the device.
+std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes) {
+    const int fd = retrying([&] { return ::open(native.constData(), O_WRONLY | O_CLOEXEC); });
+    if (fd < 0) {
+        return errno;
+    }
+    const ssize_t written = retrying(
+        [&] { return ::pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0); });
+    int error = written < 0 ? errno : 0;
+    if (error == 0 && written != bytes.size()) {
+        error = ENOSPC; // a short write on a regular file means no room
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error == 0 ? std::nullopt : std::optional<int>(error);
+}
+
+// Reads the bytes back from the device, not from the cache of what was just written.
+bool readsBackAs(const QByteArray& native, const QByteArray& bytes) {
+    const int fd = retrying([&] { return ::open(native.constData(), O_RDONLY | O_CLOEXEC); });
+    if (fd < 0) {
+        return false;
+    }
+#ifdef POSIX_FADV_DONTNEED
+    (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    QByteArray readBack(bytes.size(), '\0');
+    const ssize_t count = retrying(
+        [&] { return ::pread(fd, readBack.data(), static_cast<size_t>(readBack.size()), 0); });
+    ::close(fd);
+    return count == bytes.size() && readBack == bytes;
+}
+
+} // namespace
+
+std::optional<QByteArray> readSettingsFile(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(SettingsImage::kLargestReadable + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > SettingsImage::kLargestReadable) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(native.constData(), &status) != 0) {
+        return playerFailure(systemReason(errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return playerFailure(systemReason(S_ISDIR(status.st_mode) ? EISDIR : EACCES));
+    }
+
+    setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
+    const std::optional<int> error = writeAndFlush(native, bytes);
+    setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
+
+    if (error) {
+        return playerFailure(systemReason(*error));
+    }
+    if (!readsBackAs(native, bytes)) {
+        return playerFailure(
+            QStringLiteral("le fichier relu sur l'ostrel ne correspond pas à ce qui "
+                           "a été écrit (le lecteur a-t-il été débranché ?)"));
+    }
+    return {true, QString()};
+}
+
+WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes) {
+    const auto failure = [&](const QString& reason) {
+        return WriteOutcome{false,
+                            QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. "
+                                           "L'ancienne sauvegarde est inchangée.")
+                                .arg(path, reason)};
+    };
+    const QFileInfo target(path);
+    QByteArray temporary = QFile::encodeName(
+        joinPath(target.absolutePath(), QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return failure(backupReason(errno));
+    }
+    std::optional<int> error;
+    if (::fchmod(fd, 0644) != 0) {
+        error = errno;
+    }
+    if (!error) {
+        const ssize_t written = retrying(
+            [&] { return ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())); });
+        if (written != bytes.size()) {
+            error = written < 0 ? errno : ENOSPC;
+        }
+    }
+    if (!error && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && !error) {
+        error = errno;
+    }
+    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        error = errno;
+    }
+    if (error) {
+        ::unlink(temporary.constData());
+        return failure(backupReason(*error));
+    }
+    // The new name must reach the disk too.
+    const int folder =
+        ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+    return {true, QString()};
+}

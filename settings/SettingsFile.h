@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Reads a settings file whole. None when it cannot be opened or read, or when
+// it holds more bytes than a settings image can (800): nothing is half-read.
+std::optional<QByteArray> readSettingsFile(const QString& path);
+
+// The outcome of writing a file; when it failed, `problem` says what went
+// wrong, in French, for the user.
+struct WriteOutcome {
+    bool written = false;
+    QString problem;
+};
+
+// Writes `bytes` over the beginning of the player's existing settings.dat:
+// never creates it, never shortens it, later bytes stay as they are. The
+// read-only attribute is lifted for the write; afterwards the file is left
+// read-only, hidden and system. The bytes are flushed to the device and read
+// back before the write counts as done.
+WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes);
+
+// Replaces the backup with exactly `bytes`: they go to a temporary file beside
+// it, which then takes the backup's place, so a failed save leaves the old
+// backup whole.
+WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,186 @@
+// Reading, writing and saving settings files on a real file system.
+#include "settings/SettingsFile.h"
+#include "settings/FileAttributes.h"
+#include "support/SmallTmpfs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray pattern(int size, char seed = 1) {
+    QByteArray bytes(size, '\0');
+    for (int k = 0; k < size; ++k) {
+        bytes[k] = static_cast<char>(seed + k * 7);
+    }
+    return bytes;
+}
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+} // namespace
+
+TEST(ReadSettingsFile, ReadsUpTo800BytesWholeAndNothingLonger) {
+    QTemporaryDir dir;
+    for (const int size : {0, 1, 698, 699, 700, 800, 801, 900}) {
+        const QString path = dir.filePath(QString::number(size));
+        put(path, pattern(size));
+        const auto bytes = readSettingsFile(path);
+        if (size <= 800) {
+            ASSERT_TRUE(bytes) << size;
+            EXPECT_EQ(*bytes, pattern(size));
+        } else {
+            EXPECT_FALSE(bytes) << size;
+        }
+    }
+}
+
+TEST(ReadSettingsFile, FailsOnWhatIsNotAReadableFile) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("folder");
+    EXPECT_FALSE(readSettingsFile(QString()));
+    EXPECT_FALSE(readSettingsFile(dir.filePath("missing")));
+    EXPECT_FALSE(readSettingsFile(dir.filePath("folder")));
+    EXPECT_FALSE(readSettingsFile(dir.filePath("missing/settings.dat")));
+}
+
+TEST(WritePlayerFile, OverwritesTheStartInPlaceAndLeavesTheFileReadOnly) {
+    const struct {
+        int sizeBefore;
+        int sizeAfter;
+    } cases[] = {{699, 699}, {750, 750}, {600, 699}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.dat");
+        const QByteArray before = pattern(c.sizeBefore, 3);
+        put(path, before);
+        QFile::setPermissions(path, QFileDevice::ReadOwner); // read-only, as the player keeps it
+
+        const QByteArray image = pattern(699, 50);
+        const WriteOutcome outcome = writePlayerFile(path, image);
+        ASSERT_TRUE(outcome.written) << outcome.problem.toStdString();
+        const QByteArray after = contentOf(path);
+        ASSERT_EQ(after.size(), c.sizeAfter);
+        EXPECT_EQ(after.left(699), image);
+        EXPECT_EQ(after.mid(699), before.mid(699)) << "bytes past the image are kept";
+        EXPECT_TRUE(fileAttributes(path)->readOnly);
+    }
+}
+
+TEST(WritePlayerFile, ReportsInFrenchWhatWentWrongAndCreatesNothing) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("settings.dat");
+    const struct {
+        QString path;
+        const char* says;
+    } cases[] = {
+        {dir.filePath("missing.dat"), "n'existe plus"},
+        {dir.filePath("settings.dat"), "est un dossier"},
+        {dir.filePath("gone/settings.dat"), "n'existe plus"},
+    };
+    for (const auto& c : cases) {
+        const WriteOutcome outcome = writePlayerFile(c.path, pattern(699));
+        EXPECT_FALSE(outcome.written);
+        EXPECT_TRUE(
+            outcome.problem.startsWith("Vos modifications n'ont pas été écrites sur l'ostrel"));
+        EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(c.says)))
+            << outcome.problem.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing.dat")));
+}
+
+TEST(WritePlayerFile, ReportsAWriteProtectedDisk) {
+    QTemporaryDir dir;
+    SmallTmpfs disk(dir.path());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why();
+    }
+    const QString path = dir.filePath("settings.dat");
+    put(path, pattern(699));
+    ASSERT_TRUE(disk.remountReadOnly());
+
+    const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8("protégé en écriture")))
+        << outcome.problem.toStdString();
+    EXPECT_EQ(contentOf(path), pattern(699));
+}
+
+TEST(WritePlayerFile, ReportsAFullDisk) {
+    QTemporaryDir dir;
+    SmallTmpfs disk(dir.path());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why();
+    }
+    // A file whose bytes have no room on the disk yet: writing them needs space.
+    const QString path = dir.filePath("settings.dat");
+    QFile sparse(path);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(699));
+    sparse.close();
+    fillUp(dir.path());
+
+    const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_TRUE(outcome.problem.contains("plein")) << outcome.problem.toStdString();
+}
+
+TEST(SaveBackupFile, WritesExactlyTheImageInPlaceOfAnyOldBackup) {
+    for (const int oldSize : {-1, 100, 699, 900}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.dat");
+        if (oldSize >= 0) {
+            put(path, pattern(oldSize, 7));
+        }
+        const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11));
+        ASSERT_TRUE(outcome.written) << outcome.problem.toStdString();
+        EXPECT_EQ(contentOf(path), pattern(699, 11)) << oldSize;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"settings.dat"})
+            << "no temporary file is left behind";
+    }
+}
+
+TEST(SaveBackupFile, AFailedSaveLeavesTheOldBackupWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.dat");
+    SmallTmpfs disk(dir.path());
+    if (disk.mounted()) {
+        put(path, pattern(699, 7));
+        ASSERT_TRUE(disk.remountReadOnly());
+    } else {
+        put(path, pattern(699, 7));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(outcome.written);
+    EXPECT_TRUE(
+        outcome.problem.startsWith(QString::fromUtf8("La sauvegarde n'a pas pu être écrite")))
+        << outcome.problem.toStdString();
+    EXPECT_EQ(contentOf(path), pattern(699, 7));
+}
+
+TEST(SaveBackupFile, AFullDiskIsReportedAndTheOldBackupKept) {
+    QTemporaryDir dir;
+    SmallTmpfs disk(dir.path());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why();
+    }
+    const QString path = dir.filePath("settings.dat");
+    put(path, pattern(699, 7));
+    fillUp(dir.path());
+    const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11));
+    EXPECT_FALSE(outcome.written);
+    EXPECT_EQ(contentOf(path), pattern(699, 7));
+}

@@ -1,0 +1,114 @@
+// The backup beside the program: saving it, loading it, and where the
+// following reloads and writes go.
+#include "support/SmallTmpfs.h"
+#include "support/TestRig.h"
+#include "support/ValidImages.h"
+
+#include "app/StatusLine.h"
+#include "radio/FmPage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray otherValidBytes(unsigned seed) {
+    std::mt19937 random(seed);
+    return randomValidImage(random).fileBytes();
+}
+} // namespace
+
+TEST(Backup, SaveWritesTheImageBesideTheProgramAndEnablesReading) {
+    for (const int oldSize : {-1, 100, 900}) {
+        TestRig rig;
+        rig.addPlayer(validPlayerBytes());
+        if (oldSize >= 0) {
+            rig.putBesideProgram("settings.dat", QByteArray(oldSize, '\x01'));
+        }
+        const auto window = rig.start();
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(window->Command2->isEnabled(), oldSize >= 0);
+
+        window->Command8->click();
+        EXPECT_EQ(readFile(rig.programFolder + "/settings.dat"), validPlayerBytes()) << oldSize;
+        EXPECT_EQ(window->Label10->text(), QStringLiteral("fichier sauvegardé"));
+        EXPECT_TRUE(window->Command2->isEnabled());
+        EXPECT_TRUE(rig.messages.shown.isEmpty());
+    }
+}
+
+TEST(Backup, AFailedSaveChangesNeitherTheButtonNorTheOldBackup) {
+    TestRig rig;
+    rig.addPlayer(validPlayerBytes());
+    SmallTmpfs disk(rig.programFolder);
+    const QByteArray oldBackup(50, '\x33'); // too short to be a backup: the button starts disabled
+    if (disk.mounted()) {
+        rig.putBesideProgram("settings.dat", oldBackup);
+        ASSERT_TRUE(disk.remountReadOnly());
+    } else {
+        rig.putBesideProgram("settings.dat", oldBackup);
+        QFile::setPermissions(rig.programFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const auto window = rig.start();
+    ASSERT_NE(window, nullptr);
+    window->Command2->setEnabled(false);
+    window->Label10->setText("avant");
+
+    window->Command8->click();
+    QFile::setPermissions(rig.programFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(rig.messages.shown.size(), 1);
+    EXPECT_TRUE(rig.messages.shown[0].startsWith(
+        QString::fromUtf8("La sauvegarde n'a pas pu être écrite")));
+    EXPECT_FALSE(window->Command2->isEnabled());
+    EXPECT_EQ(window->Label10->text(), "avant");
+    EXPECT_EQ(readFile(rig.programFolder + "/settings.dat"), oldBackup);
+}
+
+// Save, read the backup, reload (still the backup), then write: to the player.
+TEST(Backup, AfterReadingTheBackupReloadsReadItAndWritesGoToThePlayer) {
+    TestRig rig;
+    rig.addPlayer(validPlayerBytes());
+    const auto window = rig.start();
+    ASSERT_NE(window, nullptr);
+    const QString backup = rig.programFolder + "/settings.dat";
+    window->Command8->click();
+
+    // The backup now differs from the player's file.
+    const QByteArray backupBytes = otherValidBytes(7);
+    writeFile(backup, backupBytes);
+    window->Command2->click();
+    EXPECT_EQ(window->settingsPath(), backup);
+    EXPECT_EQ(window->image().fileBytes(), backupBytes);
+    EXPECT_EQ(window->Label10->text(), QStringLiteral("fichier bien chargé"));
+
+    const QByteArray laterBackup = otherValidBytes(8);
+    writeFile(backup, laterBackup);
+    window->Command1->click();
+    EXPECT_EQ(window->image().fileBytes(), laterBackup) << "lire ostrel reads the backup again";
+
+    window->enreg_ostrel->click();
+    EXPECT_EQ(readFile(window->deviceSettingsPath()), laterBackup);
+    EXPECT_EQ(readFile(backup), laterBackup);
+    EXPECT_EQ(window->settingsPath(), window->deviceSettingsPath());
+
+    writeFile(backup, otherValidBytes(9));
+    window->Command1->click();
+    EXPECT_EQ(window->image().fileBytes(), laterBackup)
+        << "after writing, lire ostrel reads the player";
+    EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join('|').toStdString();
+}
+
+TEST(Backup, AShortBackupReplacesOnlyTheBytesItHolds) {
+    TestRig rig;
+    rig.addPlayer(validPlayerBytes());
+    rig.putBesideProgram("settings.dat", QByteArray(100, '\x00'));
+    const auto window = rig.start();
+    ASSERT_NE(window, nullptr);
+    window->Command2->click();
+    EXPECT_EQ(window->image().fileBytes().left(100), QByteArray(100, '\x00'));
+    EXPECT_EQ(window->image().fileBytes().mid(100), validPlayerBytes().mid(100));
+}
