@@ -34,6 +34,20 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
     VScroll2->setGeometry(twipsRect(240, 360, 375, 2055));
     Label1 = makeLabel(Frame8, QStringLiteral("Label1"), QString(), twipsRect(240, 2520, 375, 255),
                        LabelStyle::BorderedCentred);
+
+    connect(Option11, &OptionGroup::clicked, this, &HomeOptions::Option11_Click);
+    connect(VScroll2, &LevelScrollBar::levelChanged, this, &HomeOptions::VScroll2_Change);
+}
+
+void HomeOptions::Option11_Click(int) {
+    Option11->storeSelection(image_);
+    status_.warnUnsaved();
+}
+
+void HomeOptions::VScroll2_Change() {
+    showContrastValue();
+    status_.warnUnsaved();
+    image_.setByte(layout::Contrast, codec::contrastByte(VScroll2->level()));
 }
 
 bool HomeOptions::showContrast() {

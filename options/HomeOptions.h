@@ -28,6 +28,9 @@ public:
     // Label1 shows the bar's value.
     void showContrastValue();
 
+    void Option11_Click(int index);
+    void VScroll2_Change();
+
 private:
     SettingsImage& image_;
     StatusLine& status_;

@@ -52,4 +52,35 @@ OptionsPage::OptionsPage(SettingsImage& image, StatusLine& status, QWidget* pare
         {"3 S", "5 Sec.", "10 Sec.", "20 Sec", "Toujours allumé", "Aucun éclairage"}, Option7);
     Frame6 = makeOptionFrame(this, "Frame6", "USB", twipsRect(4560, 2760, 2295, 2295), "Option8",
                              IndexField::UsbMode, {"Ostrel +charge", "Clef USB +charge"}, Option8);
+
+    connect(Option3, &OptionGroup::clicked, this, &OptionsPage::Option3_Click);
+    connect(Option4, &OptionGroup::clicked, this, &OptionsPage::Option4_Click);
+    connect(Option5, &OptionGroup::clicked, this, &OptionsPage::Option5_Click);
+    connect(Option6, &OptionGroup::clicked, this, &OptionsPage::Option6_Click);
+    connect(Option7, &OptionGroup::clicked, this, &OptionsPage::Option7_Click);
+    connect(Option8, &OptionGroup::clicked, this, &OptionsPage::Option8_Click);
+}
+
+void OptionsPage::store(const OptionGroup* group) {
+    group->storeSelection(image_);
+    status_.warnUnsaved();
+}
+
+void OptionsPage::Option3_Click(int) {
+    store(Option3);
+}
+void OptionsPage::Option4_Click(int) {
+    store(Option4);
+}
+void OptionsPage::Option5_Click(int) {
+    store(Option5);
+}
+void OptionsPage::Option6_Click(int) {
+    store(Option6);
+}
+void OptionsPage::Option7_Click(int) {
+    store(Option7);
+}
+void OptionsPage::Option8_Click(int) {
+    store(Option8);
 }

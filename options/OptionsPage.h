@@ -25,7 +25,16 @@ public:
     Frame* Frame6;
     OptionGroup* Option8; // USB mode
 
+    void Option3_Click(int index);
+    void Option4_Click(int index);
+    void Option5_Click(int index);
+    void Option6_Click(int index);
+    void Option7_Click(int index);
+    void Option8_Click(int index);
+
 private:
+    void store(const OptionGroup* group);
+
     SettingsImage& image_;
     StatusLine& status_;
 };

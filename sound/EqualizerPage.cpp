@@ -3,6 +3,7 @@
 #include "EqualizerCurves.h"
 #include "app/Colours.h"
 #include "app/Controls.h"
+#include "app/EventHooks.h"
 #include "app/LevelScrollBar.h"
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 constexpr std::array<int, 5> kBandLefts{240, 720, 1200, 1680, 2160};
@@ -64,11 +66,26 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
                         [](int i) { return twipsRect(4800, 600 + 360 * i, 1815, 255); }),
         this);
     Option1->button(0)->setChecked(true);
+
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &EqualizerPage::Combo1_Click);
+    connect(Option1, &OptionGroup::clicked, this, &EqualizerPage::Option1_Click);
+    for (int band = 0; band < layout::EqualizerBandCount; ++band) {
+        connect(VScroll1[band], &LevelScrollBar::levelChanged, this,
+                [this, band] { VScroll1_Change(band); });
+        whenClicked(Label2[band], [this, band] { Label2_Click(band); });
+    }
+    connect(def_egal, &QPushButton::clicked, this, &EqualizerPage::def_egal_Click);
+    connect(raz_egali, &QPushButton::clicked, this, &EqualizerPage::raz_egali_Click);
 }
 
 void EqualizerPage::fillCurveList() {
-    Combo1->addItems(equalizerCurveNames());
-    Combo1->setCurrentIndex(0);
+    {
+        // Filled quietly; choosing the first entry then shows it, once.
+        const QSignalBlocker quiet(Combo1);
+        Combo1->addItems(equalizerCurveNames());
+        Combo1->setCurrentIndex(0);
+    }
+    Combo1_Click();
 }
 
 void EqualizerPage::fillFactoryDefaults() {
@@ -83,14 +100,71 @@ void EqualizerPage::maj_fen_aa() {
     showCurve();
 }
 
-void EqualizerPage::showCurve() {
+std::optional<int> EqualizerPage::shownCurve() const {
     const int curve = Combo1->currentIndex();
     if (curve < 0 || curve >= layout::EqualizerCurveCount) {
+        return std::nullopt; // the list is not filled yet
+    }
+    return curve;
+}
+
+void EqualizerPage::showCurve() {
+    const std::optional<int> curve = shownCurve();
+    if (!curve) {
         return;
     }
     for (int band = 0; band < layout::EqualizerBandCount; ++band) {
-        const int level = codec::bandLevel(image_.byte(layout::bandOffset(curve, band)));
-        VScroll1[band]->setLevel(level);
+        const int level = codec::bandLevel(image_.byte(layout::bandOffset(*curve, band)));
+        beyondBar_[band] = !codec::bandShowable(level);
+        if (beyondBar_[band]) {
+            VScroll1[band]->setLevelQuietly(level);
+        } else {
+            VScroll1[band]->setLevel(level); // stores the band when the bar moves
+        }
         Label2[band]->setText(QString::number(level));
     }
+}
+
+void EqualizerPage::Option1_Click(int) {
+    status_.warnUnsaved();
+    Option1->storeSelection(image_);
+}
+
+void EqualizerPage::VScroll1_Change(int band) {
+    const int level = VScroll1[band]->level();
+    Label2[band]->setText(QString::number(level));
+    status_.warnUnsaved();
+    if (const std::optional<int> curve = shownCurve()) {
+        image_.setS24(layout::bandOffset(*curve, band), level);
+        beyondBar_[band] = false;
+    }
+}
+
+void EqualizerPage::setBand(int band, int level) {
+    if (beyondBar_[band] && VScroll1[band]->level() == level) {
+        VScroll1_Change(band); // the bar shows the level, the stored bytes do not
+    } else {
+        VScroll1[band]->setLevel(level);
+    }
+}
+
+void EqualizerPage::def_egal_Click() {
+    const std::optional<int> curve = shownCurve();
+    if (!curve) {
+        return;
+    }
+    const CurveLevels& defaults = EqualizerDefaults[static_cast<std::size_t>(*curve)];
+    for (int band = 0; band < layout::EqualizerBandCount; ++band) {
+        setBand(band, defaults[static_cast<std::size_t>(band)]);
+    }
+}
+
+void EqualizerPage::raz_egali_Click() {
+    for (int band = 0; band < layout::EqualizerBandCount; ++band) {
+        setBand(band, 0);
+    }
+}
+
+void EqualizerPage::Label2_Click(int) {
+    status_.warnUnsaved();
 }

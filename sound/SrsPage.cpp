@@ -55,6 +55,33 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
         makeOptionArray(Frame10, QStringLiteral("Option10"), {"graves", "Aigües"},
                         [](int i) { return twipsRect(240 + 1560 * i, 360, 1455, 255); }),
         this);
+
+    connect(VScroll3, &LevelScrollBar::levelChanged, this, &SrsPage::VScroll3_Change);
+    connect(VScroll4, &LevelScrollBar::levelChanged, this, &SrsPage::VScroll4_Change);
+    connect(Option9, &OptionGroup::clicked, this, &SrsPage::Option9_Click);
+    connect(Option10, &OptionGroup::clicked, this, &SrsPage::Option10_Click);
+}
+
+void SrsPage::storeLevel(const LevelScrollBar* bar, QLabel* label, int offset) {
+    label->setText(QString::number(bar->level()));
+    image_.setU24(offset, codec::srsCode(bar->level()));
+}
+
+void SrsPage::VScroll3_Change() {
+    storeLevel(VScroll3, Label15, layout::TruBassLevel);
+}
+
+void SrsPage::VScroll4_Change() {
+    storeLevel(VScroll4, Label17, layout::Srs3DLevel);
+}
+
+void SrsPage::Option9_Click(int) {
+    status_.warnUnsaved();
+    Option9->storeSelection(image_);
+}
+
+void SrsPage::Option10_Click(int) {
+    Option10->storeSelection(image_);
 }
 
 bool SrsPage::showLevels() {

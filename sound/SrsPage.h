@@ -29,7 +29,15 @@ public:
     // code is not one of the player's (then false); its label shows the bar.
     bool showLevels();
 
+    void VScroll3_Change(); // TruBass
+    void VScroll4_Change(); // 3D
+    void Option9_Click(int index);
+    void Option10_Click(int index);
+
 private:
+    // Shows a level bar's value and stores its code; the status line is left alone.
+    void storeLevel(const LevelScrollBar* bar, QLabel* label, int offset);
+
     SettingsImage& image_;
     StatusLine& status_;
 };

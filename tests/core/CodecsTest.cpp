@@ -1,6 +1,7 @@
 // The player's encodings, both ways, with the byte examples it is known by.
 #include "settings/Codecs.h"
 #include "settings/SettingsImage.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

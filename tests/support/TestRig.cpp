@@ -4,6 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,4 +55,12 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void clickOption(QRadioButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect indicator =
+        button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
 }

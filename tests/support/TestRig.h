@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/Seams.h"
+#include "support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -50,3 +51,7 @@ QByteArray validPlayerBytes();
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
+
+class QRadioButton;
+// Clicks an option button on its round indicator, as a user does.
+void clickOption(QRadioButton* button);
