@@ -1,13 +1,18 @@
 #include "FmPage.h"
 
+#include "FrequencyInput.h"
+#include "StationList.h"
+#include "TextFunctions.h"
 #include "app/Colours.h"
 #include "app/Controls.h"
+#include "app/EventHooks.h"
 #include "app/OptionGroup.h"
 #include "app/Seams.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
 #include "app/WrappingButton.h"
 #include "settings/Codecs.h"
+#include "settings/FieldLayout.h"
 #include "settings/SettingsImage.h"
 
 #include <QComboBox>
@@ -17,6 +22,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 const QString kHelp = QStringLiteral(
@@ -28,6 +34,9 @@ const QString kHelp = QStringLiteral(
 constexpr int rowTop(int row) {
     return 240 + 240 * row;
 }
+
+const QColor kSelectedBox{0, 255, 255};
+const QColor kFilledNextBox{192, 255, 255};
 } // namespace
 
 FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages, QWidget* parent)
@@ -67,6 +76,15 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     enreg_f_fm->setGeometry(twipsRect(1920, 3000, 1215, 855));
     enreg_f_fm->setAutoDefault(false);
     Label16 = makeLabel(this, QStringLiteral("Label16"), kHelp, twipsRect(1920, 3960, 4575, 1335));
+
+    for (int box = 0; box < kPresets; ++box) {
+        whenClicked(Text1[box], [this, box] { Text1_Click(box); });
+        connect(Text1[box], &QLineEdit::textChanged, this, [this, box] { Text1_Change(box); });
+    }
+    connect(Option2, &OptionGroup::clicked, this, &FmPage::Option2_Click);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &FmPage::Combo2_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &FmPage::List1_DblClick);
+    connect(enreg_f_fm, &QPushButton::clicked, this, &FmPage::enreg_f_fm_Click);
 }
 
 void FmPage::showPresets() {
@@ -78,6 +96,83 @@ void FmPage::showPresets() {
 }
 
 void FmPage::loadStationList(const QString& path) {
-    // The station list comes with the FM presets work.
-    Q_UNUSED(path);
+    stationListPath_ = path;
+    // A missing or unreadable list leaves the city box empty.
+    const QStringList cities =
+        stations::cityItems(stations::readEntries(path).value_or(QStringList()));
+    {
+        const QSignalBlocker quiet(Combo2);
+        Combo2->addItems(cities);
+        Combo2->setCurrentIndex(cities.isEmpty() ? -1 : 0);
+    }
+    if (!cities.isEmpty()) {
+        Combo2_Click();
+    }
+}
+
+void FmPage::Combo2_Click() {
+    List1->clear();
+    if (Combo2->currentIndex() < 0) {
+        return;
+    }
+    // The file is read again on every choice; it is small.
+    const auto entries = stations::readEntries(stationListPath_);
+    if (entries) {
+        List1->addItems(stations::stationItems(*entries, Combo2->currentText()));
+    }
+}
+
+void FmPage::colourBox(int box, const QColor& colour) {
+    QPalette palette = Text1[box]->palette();
+    palette.setColor(QPalette::Base, colour);
+    Text1[box]->setPalette(palette);
+}
+
+void FmPage::Text1_Click(int box) {
+    CurrentPresetBox = box;
+    for (int other = 0; other < kPresets; ++other) {
+        colourBox(other, Qt::white);
+    }
+    colourBox(box, kSelectedBox);
+}
+
+void FmPage::Text1_Change(int) {
+    status_.warnUnsaved();
+}
+
+void FmPage::List1_DblClick() {
+    const QListWidgetItem* station = List1->currentItem();
+    if (station == nullptr) {
+        return;
+    }
+    Text1[CurrentPresetBox]->setText(extrait2(station->text()));
+    const int previous = CurrentPresetBox;
+    CurrentPresetBox = (CurrentPresetBox + 1) % kPresets;
+    colourBox(CurrentPresetBox, kFilledNextBox);
+    colourBox(previous, Qt::white);
+}
+
+void FmPage::Option2_Click(int preset) {
+    status_.warnUnsaved();
+    Option2->storeSelection(image_);
+    // The last validated frequency of that preset, not the text of its box.
+    image_.setU24(layout::FmCurrentFrequency, image_.u24(layout::presetOffset(preset)));
+}
+
+void FmPage::enreg_f_fm_Click() {
+    for (int box = 0; box < kPresets; ++box) {
+        const PresetInput input = readPresetFrequency(Text1[box]->text());
+        switch (input.kind) {
+        case PresetInput::Kind::Unreadable:
+            messages_.show(QStringLiteral("mauvaise valeur pour la fréquence  %1").arg(box + 1));
+            return;
+        case PresetInput::Kind::OutOfRange:
+            messages_.show(QStringLiteral("erreur"));
+            status_.setText(QString::number(input.kHz));
+            break;
+        case PresetInput::Kind::Valid:
+            image_.setU24(layout::presetOffset(box), static_cast<std::uint32_t>(input.kHz));
+            break;
+        }
+    }
 }

@@ -38,7 +38,20 @@ public:
     // Start-up: one Combo2 entry per city of the station list, then the first city chosen.
     void loadStationList(const QString& path);
 
+    void Combo2_Click();            // a city chosen: its stations in List1
+    void Text1_Click(int box);      // a box selected
+    void Text1_Change(int box);     // a box's text changed
+    void List1_DblClick();          // a station's frequency into the selected box
+    void Option2_Click(int preset); // the tuned preset
+    void enreg_f_fm_Click();        // the typed frequencies into the image
+
+    // The box a station goes into; 0 when the window opens.
+    int CurrentPresetBox = 0;
+
 private:
+    void colourBox(int box, const QColor& colour);
+
+    QString stationListPath_;
     SettingsImage& image_;
     StatusLine& status_;
     MessageBoxes& messages_;

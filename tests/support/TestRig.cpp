@@ -64,3 +64,9 @@ void clickOption(QRadioButton* button) {
         button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
 }
+
+void doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}

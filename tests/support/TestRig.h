@@ -55,3 +55,6 @@ void writeFile(const QString& path, const QByteArray& bytes);
 class QRadioButton;
 // Clicks an option button on its round indicator, as a user does.
 void clickOption(QRadioButton* button);
+
+// A double click as the system delivers it: press, release, double click, release.
+void doubleClick(QWidget* widget, QPoint at);

@@ -1,0 +1,69 @@
+#include "FrequencyInput.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+double numericValue(const QString& text) {
+    std::string number;
+    bool digits = false;
+    bool point = false;
+    bool exponent = false;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r') {
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9') {
+            number += static_cast<char>(u);
+            digits = true;
+        } else if ((u == u'+' || u == u'-') && (number.empty() || number.back() == 'e')) {
+            number += static_cast<char>(u);
+        } else if (u == u'.' && !point && !exponent) {
+            number += '.';
+            point = true;
+        } else if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && digits && !exponent) {
+            number += 'e';
+            exponent = true;
+        } else {
+            break;
+        }
+    }
+    // An exponent without digits, or a lone sign, adds nothing.
+    while (!number.empty() &&
+           (number.back() == 'e' || number.back() == '+' || number.back() == '-')) {
+        number.pop_back();
+    }
+    if (!digits) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const char* begin = number.data();
+    if (*begin == '+') {
+        ++begin;
+    }
+    const auto [end, error] = std::from_chars(begin, number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        return number.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
+    }
+    return error == std::errc() ? value : 0.0;
+}
+
+PresetInput readPresetFrequency(const QString& text) {
+    const QChar separator = text.contains(u'.') ? u'.' : u',';
+    const qsizetype at = text.indexOf(separator);
+    if (at < 0) {
+        return {PresetInput::Kind::Unreadable};
+    }
+    const double whole = numericValue(text.left(at));
+    const double tenths = numericValue(text.mid(at + 1, 1));
+    const double kHz = std::nearbyint(whole * 1000 + tenths * 100); // a half goes to even
+    if (!(std::abs(kHz) <= std::numeric_limits<std::int32_t>::max())) {
+        return {PresetInput::Kind::Unreadable};
+    }
+    const auto value = static_cast<std::int32_t>(kHz);
+    const bool tunable = value >= kLowestPresetKHz && value <= kHighestPresetKHz;
+    return {tunable ? PresetInput::Kind::Valid : PresetInput::Kind::OutOfRange, value};
+}

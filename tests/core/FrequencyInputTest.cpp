@@ -1,0 +1,46 @@
+// Reading the frequencies typed into the FM preset boxes.
+#include "radio/FrequencyInput.h"
+
+#include <gtest/gtest.h>
+
+TEST(NumericValue, ReadsTheLeadingNumberSkippingBlanks) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"88", 88},     {" 8 8 ", 88}, {"-5", -5}, {"+5", 5},      {"1e2", 100},  {"1d2", 100},
+        {"1e", 1},      {"abc", 0},    {"", 0},    {" ", 0},       {"12abc", 12}, {".5", 0.5},
+        {"1.2.3", 1.2}, {"--5", 0},    {"e5", 0},  {"1e2.5", 100}, {"-", 0},      {"7-", 7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << c.text;
+    }
+}
+
+TEST(PresetFrequency, WholeMegahertzAndOneDecimalWithAPointOrAComma) {
+    using Kind = PresetInput::Kind;
+    const struct {
+        const char* text;
+        Kind kind;
+        std::int32_t kHz;
+    } cases[] = {
+        {"88,1", Kind::Valid, 88100},        {"88.1", Kind::Valid, 88100},
+        {"88.15", Kind::Valid, 88100},       {"88.", Kind::Valid, 88000},
+        {"88,", Kind::Valid, 88000},         {"87.5", Kind::Valid, 87500},
+        {"104.0", Kind::Valid, 104000},      {"108.0", Kind::Valid, 108000},
+        {" 8 8 , 1 ", Kind::Valid, 88000},   {"88,a", Kind::Valid, 88000},
+        {"108.1", Kind::OutOfRange, 108100}, {"87.4", Kind::OutOfRange, 87400},
+        {"87.05", Kind::OutOfRange, 87000},  {"1.2.3", Kind::OutOfRange, 1200},
+        {".0", Kind::OutOfRange, 0},         {"-88,5", Kind::OutOfRange, -87500},
+        {"100", Kind::Unreadable, 0},        {"", Kind::Unreadable, 0},
+        {" ", Kind::Unreadable, 0},          {"99999999999.5", Kind::Unreadable, 0},
+        {"1e400.1", Kind::Unreadable, 0},
+    };
+    for (const auto& c : cases) {
+        const PresetInput input = readPresetFrequency(c.text);
+        EXPECT_EQ(input.kind, c.kind) << c.text;
+        if (c.kind != Kind::Unreadable) {
+            EXPECT_EQ(input.kHz, c.kHz) << c.text;
+        }
+    }
+}

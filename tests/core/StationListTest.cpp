@@ -1,0 +1,205 @@
+// Reading station_fm2.csv: entries, cities, stations, encodings.
+#include "radio/StationList.h"
+#include "radio/TextFunctions.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+using namespace stations;
+
+TEST(TextFunctions, SplitAtTheFirstSeparator) {
+    const struct {
+        const char* text;
+        const char* before;
+        const char* after;
+        const char* firstWord;
+    } cases[] = {
+        {"", "", "", ""},
+        {"abc", "abc", "", "abc"},
+        {"a;b;c", "a", "b;c", "a;b;c"},
+        {"a;", "a", "", "a;"},
+        {";a", "", "a", ";a"},
+        {"88.1 Radio A", "88.1 Radio A", "", "88.1"},
+        {" lead", " lead", "", ""},
+        {"x y;z w", "x y", "z w", "x"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(extrait1(c.text), QString(c.before)) << c.text;
+        EXPECT_EQ(restex(c.text), QString(c.after)) << c.text;
+        EXPECT_EQ(extrait2(c.text), QString(c.firstWord)) << c.text;
+    }
+}
+
+TEST(Entries, EndAtLineEndsAndCommasWithQuotesAndBlanksHandled) {
+    const struct {
+        const char* text;
+        QStringList entries;
+    } cases[] = {
+        {"a;b\nc;d\n", {"a;b", "c;d"}},
+        {"a;b\r\nc;d\r\n", {"a;b", "c;d"}},
+        {"a;b\rc;d", {"a;b", "c;d"}},
+        {"a;b\r\n\r\n\r\nc;d", {"a;b", "c;d"}},
+        {"a;b, c;d", {"a;b", "c;d"}},
+        {"  \tlead;x  ", {"lead;x  "}},
+        {"\"q,u;o\"ignored,z", {"q,u;o", "z"}},
+        {"\"two\nlines\"\nnext", {"two\nlines", "next"}},
+        {"\"unclosed,x", {"unclosed,x"}},
+        {"last line without end", {"last line without end"}},
+        {"", {}},
+        {"\n\n   \n", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(entries(c.text), c.entries) << QString(c.text).toStdString();
+    }
+}
+
+namespace {
+QStringList stationsOf(const char* file, const QString& cityItem) {
+    return stationItems(entries(file), cityItem);
+}
+} // namespace
+
+TEST(Stations, CityItemsAndTheirStationsFromEachKindOfLine) {
+    const struct {
+        const char* what;
+        const char* file;
+        QStringList cities;
+        int chosen;
+        QStringList stations;
+    } cases[] = {
+        {"two stations",
+         "Villex;75;88.1;Radio A;90.4;Radio B\n",
+         {"Ville (75)"},
+         0,
+         {"88.1 Radio A", "90.4 Radio B"}},
+        {"no station", "Ville_;75\n", {"Ville (75)"}, 0, {" "}},
+        {"odd number of station fields",
+         "Ville_;75;88.1;Radio A;90.4\n",
+         {"Ville (75)"},
+         0,
+         {"88.1 Radio A", "90.4 "}},
+        {"one trailing separator",
+         "Ville_;75;88.1;Radio A;\n",
+         {"Ville (75)"},
+         0,
+         {"88.1 Radio A"}},
+        {"two trailing separators",
+         "Ville_;75;88.1;Radio A;;\n",
+         {"Ville (75)"},
+         0,
+         {"88.1 Radio A", " "}},
+        {"spaces before the first separator", "Ville_  ;75;88.1;A\n", {"Ville (75)"}, 0, {" "}},
+        {"a space as the extra character", "Ville ;75;88.1;A\n", {"Vill (75)"}, 0, {" "}},
+        {"blanks around the label", "Ville_; 75 ;88.1;A\n", {"Ville (75)"}, 0, {"88.1 A"}},
+        {"a parenthesis in the label", "Ville_;75 (x);88.1;A\n", {"Ville (75 (x))"}, 0, {" "}},
+        {"a parenthesis in the name",
+         "Ville (Nord)_;59;88.1;A\n",
+         {"Ville (Nord) (59)"},
+         0,
+         {"88.1 A"}},
+        {"the same city twice: the later line wins",
+         "Ville_;75;88.1;A\nVille_;13;99.0;B\n",
+         {"Ville (75)", "Ville (13)"},
+         0,
+         {"99.0 B"}},
+        {"names compare with their case",
+         "ville_;75;88.1;a\nVille_;13;99.0;B\n",
+         {"ville (75)", "Ville (13)"},
+         0,
+         {"88.1 a"}},
+        {"a comma splits the line",
+         "Ville_;75;88.1;Radio, A\n",
+         {"Ville (75)", " ()"},
+         0,
+         {"88.1 Radio"}},
+        {"an empty first field is skipped",
+         ";75;88.1;A\nVille_;13;99.0;B\n",
+         {"Ville (13)"},
+         0,
+         {"99.0 B"}},
+        {"a blank first field is skipped", "   ;75\nVille_;13\n", {"Ville (13)"}, 0, {" "}},
+    };
+    for (const auto& c : cases) {
+        const QStringList cities = cityItems(entries(c.file));
+        EXPECT_EQ(cities, c.cities) << c.what;
+        if (c.chosen < cities.size()) {
+            EXPECT_EQ(stationsOf(c.file, cities[c.chosen]), c.stations) << c.what;
+        }
+    }
+    EXPECT_EQ(stationsOf("Ville_;75;88.1;A\n", "Autre (75)"), QStringList{" "})
+        << "a city not in the file";
+    EXPECT_EQ(stationsOf("", "Ville (75)"), QStringList{" "});
+}
+
+TEST(Stations, AccentedNamesReadTheSameInBothEncodings) {
+    const QString line =
+        QStringLiteral("Besançon_;25;102.8;ici Besançon;96.9;Radio Bip à l'Est\r\n");
+    const QByteArray cp1252 = "Besan\xE7on_;25;102.8;ici Besan\xE7on;96.9;Radio Bip \xE0 l'Est\r\n";
+    const QByteArray utf8 = line.toUtf8();
+    const QByteArray withBom = "\xEF\xBB\xBF" + utf8;
+    for (const QByteArray& bytes : {cp1252, utf8, withBom}) {
+        const QStringList all = entries(decode(bytes));
+        EXPECT_EQ(cityItems(all), QStringList{QStringLiteral("Besançon (25)")})
+            << bytes.toHex().toStdString();
+        EXPECT_EQ(stationItems(all, QStringLiteral("Besançon (25)")),
+                  (QStringList{QStringLiteral("102.8 ici Besançon"),
+                               QStringLiteral("96.9 Radio Bip à l'Est")}));
+    }
+    EXPECT_EQ(decode("\x80\x9C\x9F"), QStringLiteral("€œŸ"));
+}
+
+TEST(Stations, AnUnreadableFileHasNoEntries) {
+    EXPECT_FALSE(readEntries("/no/such/station_fm2.csv"));
+    EXPECT_FALSE(readEntries(QString()));
+}
+
+// Whatever the bytes, reading never fails and every city lists at least one item.
+TEST(Stations, ArbitraryBytesNeverBreakTheReading) {
+    std::mt19937 random(2024);
+    const char alphabet[] = "ab;;;,,\"\r\n (()_é9.";
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes;
+        const int size = std::uniform_int_distribution<int>(0, 80)(random);
+        for (int k = 0; k < size; ++k) {
+            bytes += round % 2 == 0 ? static_cast<char>(random())
+                                    : alphabet[random() % (sizeof alphabet - 1)];
+        }
+        const QStringList all = entries(decode(bytes));
+        for (const QString& city : cityItems(all)) {
+            EXPECT_FALSE(stationItems(all, city).isEmpty()) << bytes.toHex().toStdString();
+        }
+    }
+}
+
+// The list shipped beside the program.
+TEST(ShippedStationList, EveryCityHasRealFrequenciesInTheFileFormat) {
+    QFile file(OSTREL_STATION_LIST);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << OSTREL_STATION_LIST;
+    const QByteArray bytes = file.readAll();
+    EXPECT_FALSE(bytes.contains(',')) << "a comma would split a line";
+    EXPECT_FALSE(bytes.contains('"'));
+    EXPECT_NE(decode(bytes), QString::fromUtf8(bytes))
+        << "written in the Windows code page, accents included";
+
+    const QStringList all = entries(decode(bytes));
+    const QStringList cities = cityItems(all);
+    EXPECT_GE(cities.size(), 30);
+    const QRegularExpression frequency(QStringLiteral("^(\\d{2,3}\\.\\d) \\S.*$"));
+    for (const QString& city : cities) {
+        const QStringList list = stationItems(all, city);
+        ASSERT_FALSE(list.isEmpty());
+        for (const QString& station : list) {
+            const auto match = frequency.match(station);
+            ASSERT_TRUE(match.hasMatch()) << city.toStdString() << ": " << station.toStdString();
+            const double mhz = match.captured(1).toDouble();
+            EXPECT_TRUE(mhz >= 87.5 && mhz <= 108.0)
+                << city.toStdString() << ": " << station.toStdString();
+        }
+    }
+    EXPECT_TRUE(cities.contains(QStringLiteral("Besançon (25)")));
+}
