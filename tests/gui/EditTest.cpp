@@ -25,9 +25,7 @@ const QString kWarning =
 struct ShownWindow {
     explicit ShownWindow(const QByteArray& bytes = validPlayerBytes()) {
         rig.addPlayer(bytes);
-        window = rig.start();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = rig.startShown();
     }
     TestRig rig;
     std::unique_ptr<Form1> window;

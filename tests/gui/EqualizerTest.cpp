@@ -31,10 +31,8 @@ QByteArray withBands(int curve, const std::array<const char*, 5>& bands,
 struct Equalizer {
     explicit Equalizer(const QByteArray& bytes) {
         rig.addPlayer(bytes);
-        window = rig.start();
-        window->show();
+        window = rig.startShown();
         window->show_egal_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         page = window->egaliseur;
     }
     TestRig rig;

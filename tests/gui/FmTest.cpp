@@ -27,10 +27,8 @@ struct FmWindow {
     explicit FmWindow(const QByteArray& stationFile = kStations) {
         rig.addPlayer(validPlayerBytes());
         rig.putBesideProgram("station_fm2.csv", stationFile);
-        window = rig.start();
-        window->show();
+        window = rig.startShown();
         window->Command6_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         fm = window->Freq_FM;
     }
     TestRig rig;

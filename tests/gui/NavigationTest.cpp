@@ -25,10 +25,8 @@ namespace {
 struct ShownWindow {
     ShownWindow() {
         rig.addPlayer(validPlayerBytes());
-        window = rig.start();
-        window->show();
+        window = rig.startShown();
         window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     TestRig rig;
     std::unique_ptr<Form1> window;

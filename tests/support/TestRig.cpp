@@ -41,6 +41,15 @@ std::unique_ptr<Form1> TestRig::start() {
     return window;
 }
 
+std::unique_ptr<Form1> TestRig::startShown() {
+    auto window = start();
+    if (window != nullptr) {
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    return window;
+}
+
 QByteArray validPlayerBytes() {
     return demoSettingsImage().fileBytes();
 }

@@ -40,6 +40,8 @@ public:
 
     // Builds the window and runs start-up; null when start-up ended the program.
     std::unique_ptr<Form1> start();
+    // The same, then shows the window (offscreen) as the program does.
+    std::unique_ptr<Form1> startShown();
 
 private:
     QTemporaryDir dir_;
