@@ -2,29 +2,6 @@
 
 #include <QFile>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-
-bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
-    DWORD flags = 0;
-    flags |= attributes.readOnly ? FILE_ATTRIBUTE_READONLY : 0;
-    flags |= attributes.hidden ? FILE_ATTRIBUTE_HIDDEN : 0;
-    flags |= attributes.system ? FILE_ATTRIBUTE_SYSTEM : 0;
-    return SetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()),
-                              flags == 0 ? FILE_ATTRIBUTE_NORMAL : flags) != 0;
-}
-
-std::optional<FileAttributes> fileAttributes(const QString& path) {
-    const DWORD flags = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
-    if (flags == INVALID_FILE_ATTRIBUTES) {
-        return std::nullopt;
-    }
-    return FileAttributes{(flags & FILE_ATTRIBUTE_READONLY) != 0,
-                          (flags & FILE_ATTRIBUTE_HIDDEN) != 0,
-                          (flags & FILE_ATTRIBUTE_SYSTEM) != 0};
-}
-
-#else
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -101,4 +78,3 @@ std::optional<FileAttributes> fileAttributes(const QString& path) {
 #endif
     return result;
 }
-#endif

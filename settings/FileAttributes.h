@@ -11,10 +11,10 @@ struct FileAttributes {
     bool system = false;
 };
 
-// Read-only is the write permission on Unix and the read-only attribute on
-// Windows; hidden and system are FAT attributes where the file system keeps
-// them, and are quietly left alone where it does not. Returns false when the
-// read-only part could not be set.
+// Read-only is the file's write permission; hidden and system are the FAT
+// attributes, on a file system that keeps them (the player's), and are
+// quietly left alone elsewhere. Returns false when the read-only part could
+// not be set.
 bool setFileAttributes(const QString& path, const FileAttributes& attributes);
 
 // None when the file cannot be examined. Hidden and system read as false

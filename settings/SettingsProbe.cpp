@@ -15,12 +15,8 @@ std::optional<QString> settingsFileIn(const QString& folder) {
     }
     const QDir dir(folder);
     std::optional<QString> found;
-#ifdef Q_OS_WIN
-    const QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::System;
-#else
-    // Elsewhere "system" entries are pipes, sockets and devices: never a settings file.
+    // "System" entries here are pipes, sockets and devices: never a settings file.
     const QDir::Filters filters = QDir::Files | QDir::Hidden;
-#endif
     const auto files = dir.entryList(filters);
     for (const QString& name : files) {
         if (name.compare(kSettingsFileName, Qt::CaseInsensitive) == 0) {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 void touch(const QString& path) {
@@ -60,6 +61,10 @@ TEST(SettingsFileIn, FindsNothingWhereThereIsNoSingleSettingsFile) {
     QDir(inSubfolder.path()).mkdir("sub");
     touch(inSubfolder.filePath("sub/settings.dat"));
     EXPECT_FALSE(settingsFileIn(inSubfolder.path()));
+
+    QTemporaryDir pipe; // reading it would wait forever
+    ASSERT_EQ(::mkfifo(pipe.filePath("settings.dat").toLocal8Bit().constData(), 0644), 0);
+    EXPECT_FALSE(settingsFileIn(pipe.path()));
 
     QTemporaryDir otherNames;
     touch(otherNames.filePath("settings.dat.bak"));

@@ -133,14 +133,6 @@ TEST(Equalizer, DefaultValuesBeforeAnyGoodLoadAreZero) {
     EXPECT_EQ(eq.bars(), (std::array<int, 5>{0, 0, 0, 0, 0}));
 }
 
-TEST(Equalizer, ChoosingAPresetWritesItsIndex) {
-    Equalizer eq(validPlayerBytes());
-    for (const auto& [index, stored] : {std::pair{11, 11}, std::pair{10, 10}, std::pair{0, 0}}) {
-        clickOption(eq.page->Option1->button(index));
-        EXPECT_EQ(eq.window->image().byte(273), stored);
-    }
-}
-
 TEST(Equalizer, ClickingAValueLabelOnlyWarns) {
     Equalizer eq(validPlayerBytes());
     const SettingsImage before = eq.window->image();

@@ -71,13 +71,6 @@ void expectCaptionFits(QWidget* widget) {
 }
 } // namespace
 
-TEST(Layout, TheWindowHasItsFixedSizeAndCaption) {
-    BareWindow bare;
-    EXPECT_EQ(bare.window.size(), QSize(455, 494));
-    EXPECT_EQ(bare.window.minimumSize(), bare.window.maximumSize());
-    EXPECT_EQ(bare.window.windowTitle(), QStringLiteral("Paramètrage ostrel plus 116.036"));
-}
-
 TEST(Layout, EveryCaptionFitsItsControl) {
     BareWindow bare;
     for (QWidget* widget : bare.window.findChildren<QWidget*>()) {
@@ -93,41 +86,6 @@ TEST(Layout, TheLongestHelpTextFitsTheHelpStrip) {
     expectCaptionFits(bare.window.Label13);
     bare.window.Label10->warnUnsaved();
     expectCaptionFits(bare.window.Label10);
-}
-
-TEST(Layout, TheFmRowsAreLetteredAToTWithoutALabelNumberedFifteen) {
-    BareWindow bare;
-    EXPECT_EQ(bare.window.findChild<QLabel*>("Label9(15)"), nullptr);
-    for (int row = 0; row < FmPage::kPresets; ++row) {
-        const QString expectedName = QStringLiteral("Label9(%1)").arg(row < 15 ? row : row + 1);
-        auto* letter = bare.window.findChild<QLabel*>(expectedName);
-        ASSERT_NE(letter, nullptr) << expectedName.toStdString();
-        EXPECT_EQ(letter->text(), QString(QChar('A' + row)));
-        // Each letter sits on the row of its text box and option button.
-        EXPECT_EQ(letter->y(), bare.window.Freq_FM->Text1[row]->y());
-    }
-    EXPECT_EQ(bare.window.findChild<QLabel*>("Label9(16)")->text(), "P");
-}
-
-TEST(Layout, LevelBarsHaveTheirEndsAndDesignValues) {
-    BareWindow bare;
-    const struct {
-        LevelScrollBar* bar;
-        int top, bottom, design;
-    } bars[] = {
-        {bare.window.egaliseur->VScroll1[0], 20, -12, 0},
-        {bare.window.egaliseur->VScroll1[4], 20, -12, 0},
-        {bare.window.home->VScroll2, 10, 0, 5},
-        {bare.window.srs->VScroll3, 10, 0, 5},
-        {bare.window.srs->VScroll4, 10, 0, 5},
-    };
-    for (const auto& b : bars) {
-        EXPECT_EQ(b.bar->level(), b.design) << name(b.bar);
-        b.bar->setLevel(1000);
-        EXPECT_EQ(b.bar->level(), b.top) << name(b.bar);
-        b.bar->setLevel(-1000);
-        EXPECT_EQ(b.bar->level(), b.bottom) << name(b.bar);
-    }
 }
 
 // The top end holds the larger value, so every way of moving up must raise the level.
@@ -188,21 +146,6 @@ TEST(Layout, KeyboardFocusStartsOnFinThenGoesToWrite) {
     EXPECT_EQ(QApplication::focusWidget(), bare.window.fin);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), bare.window.enreg_ostrel);
-}
-
-TEST(Layout, TheWindowOpensOnTheHomePage) {
-    BareWindow bare;
-    EXPECT_FALSE(bare.window.home->Frame8->isHidden());
-    EXPECT_FALSE(bare.window.home->Frame13->isHidden());
-    for (QWidget* page :
-         {static_cast<QWidget*>(bare.window.parametre),
-          static_cast<QWidget*>(bare.window.egaliseur), static_cast<QWidget*>(bare.window.Freq_FM),
-          static_cast<QWidget*>(bare.window.srs)}) {
-        EXPECT_TRUE(page->isHidden()) << name(page);
-    }
-    EXPECT_EQ(bare.window.Label13->text(), " ");
-    EXPECT_EQ(bare.window.Label10->text(), "");
-    EXPECT_TRUE(bare.window.egaliseur->Option1->button(0)->isChecked());
 }
 
 // Rendered pixels: pages show their colour behind labels and option buttons,
