@@ -36,12 +36,18 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setGeometry(place);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignTop |
-                        (style == LabelStyle::Plain ? Qt::AlignLeft : Qt::AlignHCenter));
-    if (style == LabelStyle::BorderedCentred) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    switch (style) {
+    case LabelStyle::Plain:
+        label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        break;
+    case LabelStyle::Centred:
+        label->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+        break;
+    case LabelStyle::BorderedCentred:
         label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         colours::fillSystemBackground(label);
+        break;
     }
     return label;
 }

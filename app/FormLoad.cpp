@@ -37,16 +37,19 @@ bool Form1::Form_Load() {
         deviceDrive += QLatin1Char('/');
     }
 
-    const qint64 size = QFileInfo(deviceDrive + fileName).size();
-    if (size != SettingsImage::kFileSize) {
+    // One reading of the size serves both warnings: "attention" with the size,
+    // then, once the curve list is filled, that the player is not recognised.
+    DeviceSettingsPath = deviceDrive + fileName;
+    const qint64 size = QFileInfo(DeviceSettingsPath).size();
+    const bool recognised = size == SettingsImage::kFileSize;
+    if (!recognised) {
         seams_.messages.show(QStringLiteral("attention %1").arg(size));
     }
     Label11->setPath(deviceDrive);
 
     egaliseur->fillCurveList();
 
-    DeviceSettingsPath = deviceDrive + fileName;
-    if (QFileInfo(DeviceSettingsPath).size() != SettingsImage::kFileSize) {
+    if (!recognised) {
         seams_.messages.show(QStringLiteral("je ne reconnait pas l'ostrel"));
         disableWriting();
     }

@@ -57,24 +57,3 @@ bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
     return (mode & 07777) == (status.st_mode & 07777) ||
            ::chmod(native.constData(), mode & 07777) == 0;
 }
-
-std::optional<FileAttributes> fileAttributes(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat status {};
-    if (::stat(native.constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    FileAttributes result;
-    result.readOnly = (status.st_mode & kWriteBits) == 0;
-#ifdef Q_OS_LINUX
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        if (auto attributes = fatAttributes(fd)) {
-            result.hidden = (*attributes & ATTR_HIDDEN) != 0;
-            result.system = (*attributes & ATTR_SYS) != 0;
-        }
-        ::close(fd);
-    }
-#endif
-    return result;
-}

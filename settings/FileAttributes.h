@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 // The attributes the player's file system keeps on settings.dat.
 struct FileAttributes {
     bool readOnly = false;
@@ -16,7 +14,3 @@ struct FileAttributes {
 // quietly left alone elsewhere. Returns false when the read-only part could
 // not be set.
 bool setFileAttributes(const QString& path, const FileAttributes& attributes);
-
-// None when the file cannot be examined. Hidden and system read as false
-// where the file system does not keep them.
-std::optional<FileAttributes> fileAttributes(const QString& path);

@@ -5,7 +5,6 @@
 #include "support/ValidImages.h"
 
 #include "app/StatusLine.h"
-#include "settings/FileAttributes.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +33,7 @@ TEST(Write, RandomValidFilesLoadAndWriteBackByteForByte) {
         window->enreg_ostrel->click();
         EXPECT_EQ(readFile(window->deviceSettingsPath()), bytes) << seed;
         EXPECT_EQ(window->Label10->text(), kWritten);
-        EXPECT_TRUE(fileAttributes(window->deviceSettingsPath())->readOnly) << seed;
+        EXPECT_TRUE(isReadOnly(window->deviceSettingsPath())) << seed;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -52,6 +53,12 @@ std::unique_ptr<Form1> TestRig::startShown() {
 
 QByteArray validPlayerBytes() {
     return demoSettingsImage().fileBytes();
+}
+
+bool isReadOnly(const QString& path) {
+    constexpr auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return QFileInfo::exists(path) && (QFileInfo(path).permissions() & writeBits) == 0;
 }
 
 QByteArray readFile(const QString& path) {

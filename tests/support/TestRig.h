@@ -52,6 +52,8 @@ private:
 QByteArray validPlayerBytes();
 
 QByteArray readFile(const QString& path);
+// No write permission left for anyone: how the player's file stays read-only.
+bool isReadOnly(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 
 class QRadioButton;
