@@ -50,10 +50,9 @@ void HomeOptions::VScroll2_Change() {
     image_.setByte(layout::Contrast, codec::contrastByte(VScroll2->level()));
 }
 
-bool HomeOptions::showContrast() {
+void HomeOptions::showContrast() {
     const std::optional<int> level = codec::contrastLevel(image_.byte(layout::Contrast));
     VScroll2->setLevel(level.value_or(5));
-    return level.has_value();
 }
 
 void HomeOptions::showContrastValue() {

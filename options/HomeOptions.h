@@ -23,8 +23,8 @@ public:
     QLabel* Label1;
 
     // Loading: the bar shows the stored contrast, or the middle when the
-    // stored byte is out of range (then false).
-    bool showContrast();
+    // stored byte is out of range.
+    void showContrast();
     // Label1 shows the bar's value.
     void showContrastValue();
 

@@ -5,6 +5,7 @@
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
 #include "radio/FmPage.h"
+#include "settings/LoadCheck.h"
 #include "settings/SettingsFile.h"
 #include "sound/EqualizerPage.h"
 #include "sound/SrsPage.h"
@@ -20,6 +21,10 @@ void Form1::fin_init() {
         return;
     }
     SettingsImage_.load(*bytes);
+    // Whether the file is understood is decided on its bytes, before showing
+    // them patches the image.
+    const SettingsImage loaded = SettingsImage_;
+    const LoadCheck check = checkLoadedImage(loaded);
 
     egaliseur->fillFactoryDefaults();
     Freq_FM->showPresets();
@@ -27,20 +32,21 @@ void Form1::fin_init() {
     // Every index out of range is reported, in this order, and the load goes on.
     for (const IndexFieldInfo& field : kIndexFields) {
         OptionGroup* group = optionGroups_[static_cast<std::size_t>(field.id)];
-        const int stored = SettingsImage_.byte(field.offset);
-        if (stored > field.maximum) {
+        if (check.inRange(field.id)) {
+            group->select(loaded.byte(field.offset));
+        } else {
             group->select(0);
             seams_.messages.show(QString::fromUtf8(field.outOfRangeMessage));
             disableWriting();
-        } else {
-            group->select(stored);
         }
     }
-    if (!home->showContrast()) {
+    home->showContrast();
+    if (!check.contrastUnderstood) {
         seams_.messages.show(QString::fromUtf8(kContrastOutOfRange));
         disableWriting();
     }
-    if (!srs->showLevels()) {
+    srs->showLevels();
+    if (!check.srsLevelsUnderstood) {
         disableWriting();
     }
     egaliseur->Combo1_Click();

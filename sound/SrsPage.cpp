@@ -84,14 +84,11 @@ void SrsPage::Option10_Click(int) {
     Option10->storeSelection(image_);
 }
 
-bool SrsPage::showLevels() {
-    bool understood = true;
+void SrsPage::showLevels() {
     for (const auto& [bar, label, offset] : {std::tuple{VScroll3, Label15, layout::TruBassLevel},
                                              std::tuple{VScroll4, Label17, layout::Srs3DLevel}}) {
         const std::optional<int> level = codec::srsLevel(image_.byte(offset + 2));
         bar->setLevel(level.value_or(5));
-        understood = understood && level.has_value();
         label->setText(QString::number(bar->level()));
     }
-    return understood;
 }

@@ -26,8 +26,8 @@ public:
     OptionGroup* Option10; // focus
 
     // Loading: each bar shows its stored level, or the middle when the stored
-    // code is not one of the player's (then false); its label shows the bar.
-    bool showLevels();
+    // code is not one of the player's; its label shows the bar.
+    void showLevels();
 
     void VScroll3_Change(); // TruBass
     void VScroll4_Change(); // 3D

@@ -128,6 +128,33 @@ TEST(Load, LevelsShowOnTheirBarsAndLabels) {
     }
 }
 
+// Showing an unknown contrast or SRS code moves its bar to the middle, whose
+// handler writes the middle back into the image: the verdict must still be
+// the file's.
+TEST(Load, AReloadJudgesTheFileNotWhatShowingItWroteBack) {
+    const struct {
+        int offset;
+        int shownFirst; // a known value away from the middle
+        int unknown;
+        QStringList messages;
+    } cases[] = {
+        {layout::Contrast, 30, 110, {"indice contraste ostrel en dehors de la plage"}},
+        {layout::TruBassLevel + 2, 0x26, 13, {}},
+        {layout::Srs3DLevel + 2, 0x7F, 200, {}},
+    };
+    for (const auto& c : cases) {
+        TestRig rig;
+        const QString player = rig.addPlayer(withBytes({{c.offset, c.shownFirst}}));
+        const auto window = rig.start();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->enreg_ostrel->isEnabled()) << c.offset;
+        writeFile(window->deviceSettingsPath(), withBytes({{c.offset, c.unknown}}));
+        window->Command1->click();
+        EXPECT_EQ(rig.messages.shown, c.messages) << c.offset;
+        EXPECT_FALSE(window->enreg_ostrel->isEnabled()) << c.offset;
+    }
+}
+
 TEST(Load, TheSelectedCurveShowsOnTheEqualizerBars) {
     TestRig rig;
     rig.addPlayer(withBytes({{layout::bandOffset(0, 0), 0xF4},
