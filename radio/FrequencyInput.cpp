@@ -1,9 +1,41 @@
 #include "FrequencyInput.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
+
+namespace {
+// Whether a number that does not fit a double is too large rather than too
+// small: the power of ten of its first significant digit, with the exponent,
+// is positive. `number` is [sign] digits [. digits] [e [sign] digits].
+bool tooLarge(std::string_view number) {
+    const std::size_t mark = number.find('e');
+    const std::string_view mantissa = number.substr(0, mark);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (mark != std::string_view::npos) {
+        std::string_view digits = number.substr(mark + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            digits.remove_prefix(1);
+        }
+        long long exponent = 0;
+        for (const char c : digits) {
+            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        }
+        power += negative ? -exponent : exponent;
+    }
+    return power > 0;
+}
+} // namespace
 
 double numericValue(const QString& text) {
     std::string number;
@@ -45,8 +77,9 @@ double numericValue(const QString& text) {
     }
     const auto [end, error] = std::from_chars(begin, number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
-        return number.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                     : std::numeric_limits<double>::infinity();
+        // Too large reads as infinite, too small ("1e-400") as zero.
+        const double magnitude = tooLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
+        return number.front() == '-' ? -magnitude : magnitude;
     }
     return error == std::errc() ? value : 0.0;
 }

@@ -3,14 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(NumericValue, ReadsTheLeadingNumberSkippingBlanks) {
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {"88", 88},     {" 8 8 ", 88}, {"-5", -5}, {"+5", 5},      {"1e2", 100},  {"1d2", 100},
-        {"1e", 1},      {"abc", 0},    {"", 0},    {" ", 0},       {"12abc", 12}, {".5", 0.5},
-        {"1.2.3", 1.2}, {"--5", 0},    {"e5", 0},  {"1e2.5", 100}, {"-", 0},      {"7-", 7},
+        {"88", 88},
+        {" 8 8 ", 88},
+        {"-5", -5},
+        {"+5", 5},
+        {"1e2", 100},
+        {"1d2", 100},
+        {"1e", 1},
+        {"abc", 0},
+        {"", 0},
+        {" ", 0},
+        {"12abc", 12},
+        {".5", 0.5},
+        {"1.2.3", 1.2},
+        {"--5", 0},
+        {"e5", 0},
+        {"1e2.5", 100},
+        {"-", 0},
+        {"7-", 7},
+        // Beyond a double: too large is infinite, too small is zero.
+        {"1e400", HUGE_VAL},
+        {"-1e400", -HUGE_VAL},
+        {"1e-400", 0},
+        {"-1e-400", 0},
+        {"100000e-330", 0},
+        {"0.001e310", 1e307},
+        {"0e999", 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << c.text;
