@@ -92,7 +92,10 @@ PresetInput readPresetFrequency(const QString& text) {
     }
     const double whole = numericValue(text.left(at));
     const double tenths = numericValue(text.mid(at + 1, 1));
-    const double kHz = std::nearbyint(whole * 1000 + tenths * 100); // a half goes to even
+    // Presets go by 100 kHz. The whole part is a whole number unless it was
+    // typed with an exponent ("9333e-2"): then the nearest tenth of a MHz is
+    // kept, so that the player never gets a frequency its box cannot show.
+    const double kHz = std::nearbyint(whole * 10 + tenths) * 100; // a half goes to even
     if (!(std::abs(kHz) <= std::numeric_limits<std::int32_t>::max())) {
         return {PresetInput::Kind::Unreadable};
     }

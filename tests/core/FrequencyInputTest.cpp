@@ -60,6 +60,9 @@ TEST(PresetFrequency, WholeMegahertzAndOneDecimalWithAPointOrAComma) {
         {"100", Kind::Unreadable, 0},        {"", Kind::Unreadable, 0},
         {" ", Kind::Unreadable, 0},          {"99999999999.5", Kind::Unreadable, 0},
         {"1e400.1", Kind::Unreadable, 0},
+        // A whole part typed with an exponent still lands on a tenth of a MHz.
+        {"9333e-2.5", Kind::Valid, 93800},   {"9e1.0", Kind::Valid, 90000},
+        {"8805e-2,", Kind::Valid, 88000},    {"93333399998e-9.5", Kind::Valid, 93800},
     };
     for (const auto& c : cases) {
         const PresetInput input = readPresetFrequency(c.text);
