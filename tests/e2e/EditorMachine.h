@@ -1,0 +1,58 @@
+#pragma once
+
+#include "e2e/AccessibleTree.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <vector>
+
+// A computer with the built editor installed in a folder of its own (the
+// station list beside it, and the backup once saved) and a simulated player:
+// a folder whose root holds settings.dat, offered with --volume.
+class EditorMachine {
+public:
+    using Items = std::vector<AccessibleItem>;
+
+    // An empty `playerBytes` attaches no player: the volume folder stays empty.
+    explicit EditorMachine(const QByteArray& playerBytes);
+    ~EditorMachine();
+
+    QString playerFile() const;
+    QString backupFile() const;
+    QByteArray playerBytes() const;
+
+    // Starts the editor on this machine's display.
+    void start();
+    // True when the editor ended within the time, with that exit code.
+    bool waitForExit(int milliseconds, int* exitCode = nullptr);
+
+    // What the editor shows now.
+    Items look() const;
+    // Waits until `condition` holds for what the editor shows (30 s at most).
+    // Returns what it showed then, or nothing after the wait.
+    std::optional<Items> waitUntil(const std::function<bool(const Items&)>& condition) const;
+    // Waits for a showing item of that role and name, then clicks its centre.
+    void click(const QString& role, const QString& name, int nth = 0);
+    // Clicks a point of a showing item, relative to its top-left corner.
+    void clickIn(const QString& role, const QString& name, int nth, QPoint offset);
+    // The message box showing that text, acknowledged with its OK button.
+    // False when no such box came.
+    bool acknowledge(const QString& message);
+    // Clicks a page button and waits until a control of that page shows.
+    void openPage(const QString& button, const QString& role, const QString& name);
+    // The main window's status line shows `text`.
+    bool statusShows(const QString& text) const;
+
+private:
+    AccessibleItem waitForItem(const QString& role, const QString& name, int nth) const;
+
+    QTemporaryDir dir_;
+    QProcess editor_;
+};
+
+// A label of that caption shows.
+bool showsLabel(const EditorMachine::Items& items, const QString& text);
