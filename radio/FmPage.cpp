@@ -98,8 +98,7 @@ void FmPage::showPresets() {
 void FmPage::loadStationList(const QString& path) {
     stationListPath_ = path;
     // A missing or unreadable list leaves the city box empty.
-    const QStringList cities =
-        stations::cityItems(stations::readEntries(path).value_or(QStringList()));
+    const QStringList cities = stations::readCityItems(path).value_or(QStringList());
     {
         const QSignalBlocker quiet(Combo2);
         Combo2->addItems(cities);
@@ -115,10 +114,9 @@ void FmPage::Combo2_Click() {
     if (Combo2->currentIndex() < 0) {
         return;
     }
-    // The file is read again on every choice; it is small.
-    const auto entries = stations::readEntries(stationListPath_);
-    if (entries) {
-        List1->addItems(stations::stationItems(*entries, Combo2->currentText()));
+    // The file is read again on every choice: only the chosen line is decoded.
+    if (const auto items = stations::readStationItems(stationListPath_, Combo2->currentText())) {
+        List1->addItems(*items);
     }
 }
 

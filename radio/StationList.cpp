@@ -5,7 +5,14 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace stations {
 
@@ -18,20 +25,155 @@ constexpr std::array<char16_t, 32> kCp1252High{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString fromCp1252(const QByteArray& bytes) {
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+QString fromCp1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype k = 0; k < bytes.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(bytes[k]);
-        text[k] = byte >= 0x80 && byte <= 0x9F ? QChar(kCp1252High[byte - 0x80]) : QChar(byte);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = byte >= 0x80 && byte <= 0x9F ? QChar(kCp1252High[byte - 0x80]) : QChar(byte);
     }
     return text;
 }
 
-bool isLineEnd(QChar c) {
-    return c == u'\n' || c == u'\r';
+// The Windows code page's byte for a character; none when it has no byte.
+std::optional<char> toCp1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return char(c);
+    }
+    const auto found = std::find(kCp1252High.begin(), kCp1252High.end(), c);
+    if (found == kCp1252High.end()) {
+        return std::nullopt;
+    }
+    return char(0x80 + (found - kCp1252High.begin()));
 }
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+
+// The file is split into entries and fields on ASCII characters only. In both
+// encodings decode() accepts without a byte-order mark, each of those
+// characters is the very byte it is in the file, and no other byte or
+// sequence reads as one: so the bytes split exactly as the text does, and
+// only the pieces that are needed are decoded.
+
+// A piece of the text, or of the file's bytes: [begin, end).
+struct Span {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype size() const { return end - begin; }
+    bool isEmpty() const { return end <= begin; }
+};
+
+template <typename Char> bool isLineEnd(Char c) {
+    return c == '\n' || c == '\r';
+}
+template <typename Char> bool isDelimiter(Char c) {
+    return c == ',' || isLineEnd(c);
+}
+template <typename Char> bool isBlank(Char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The first comma or line end at or after `at`; `size` when there is none.
+template <typename Char> qsizetype delimiterFrom(const Char* text, qsizetype at, qsizetype size) {
+    while (at < size && !isDelimiter(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+#if defined(__SSE2__)
+// The bytes of a long list go sixteen at a time: lines are a few hundred bytes.
+template <> qsizetype delimiterFrom(const char* text, qsizetype at, qsizetype size) {
+    const __m128i comma = _mm_set1_epi8(',');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; at + 16 <= size; at += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, comma), _mm_cmpeq_epi8(chunk, cr)),
+                         _mm_cmpeq_epi8(chunk, lf));
+        if (const int mask = _mm_movemask_epi8(hits); mask != 0) {
+            return at + std::countr_zero(static_cast<unsigned>(mask));
+        }
+    }
+    while (at < size && !isDelimiter(text[at])) {
+        ++at;
+    }
+    return at;
+}
+#endif
+
+// Calls `visit` with each non-empty entry, in order, as a comma-delimited read
+// finds them (see entries()).
+template <typename Char, typename Visit>
+void forEachEntry(const Char* text, qsizetype size, Visit visit) {
+    qsizetype at = 0;
+    while (at < size) {
+        while (at < size && isBlank(text[at])) {
+            ++at;
+        }
+        Span entry;
+        if (at < size && text[at] == '"') {
+            const Char* close = std::find(text + at + 1, text + size, Char('"'));
+            entry = {at + 1, close - text};
+            at = entry.end + 1;
+            // Whatever follows the closing quote, up to the delimiter, is not part of the entry.
+            at = delimiterFrom(text, std::min(at, size), size);
+        } else {
+            entry.begin = at;
+            at = delimiterFrom(text, at, size);
+            entry.end = at;
+        }
+        if (at < size && text[at] == '\r' && at + 1 < size && text[at + 1] == '\n') {
+            ++at; // a Windows line end is one line end
+        }
+        ++at; // the delimiter
+        if (!entry.isEmpty()) {
+            visit(entry);
+        }
+    }
+}
+
+// The entry's first field: up to its first ";", all of it without one.
+template <typename Char> Span firstField(const Char* text, Span entry) {
+    const Char* semicolon = std::find(text + entry.begin, text + entry.end, Char(';'));
+    return {entry.begin, semicolon - text};
+}
+
+// What follows the entry's first ";"; nothing without one.
+template <typename Char> Span afterFirstField(const Char* text, Span entry) {
+    const Span first = firstField(text, entry);
+    return first.end < entry.end ? Span{first.end + 1, entry.end} : Span{entry.end, entry.end};
+}
+
+template <typename Char> Span trimmedSpaces(const Char* text, Span span) {
+    while (span.begin < span.end && text[span.begin] == ' ') {
+        ++span.begin;
+    }
+    while (span.end > span.begin && text[span.end - 1] == ' ') {
+        --span.end;
+    }
+    return span;
+}
+
+// "name (label)" for an entry, its first field without its last character
+// being the name; none when that field is blank. `decode` gives a span's text.
+template <typename Char, typename Decode>
+std::optional<QString> cityItemOf(const Char* text, Span entry, const Decode& decode) {
+    const Span name = trimmedSpaces(text, firstField(text, entry));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    const Span label = trimmedSpaces(text, firstField(text, afterFirstField(text, entry)));
+    QString item = decode(name);
+    item.chop(1);
+    return item + QStringLiteral(" (") + decode(label) + QLatin1Char(')');
+}
+
+// The name a city item stands for: up to the " (" of its last "(".
+QString nameOf(const QString& cityItem) {
+    const qsizetype open = cityItem.lastIndexOf(u'(');
+    return cityItem.left(std::max<qsizetype>(open - 1, 0));
 }
 
 // The first field with its last character dropped: the name a line is known by.
@@ -42,89 +184,9 @@ std::optional<QString> cityKey(const QString& firstField) {
     return firstField.chopped(1);
 }
 
-QString trimSpaces(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ') {
-        ++begin;
-    }
-    while (end > begin && text[end - 1] == u' ') {
-        --end;
-    }
-    return text.mid(begin, end - begin);
-}
-} // namespace
-
-QString decode(const QByteArray& bytes) {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(bom)) {
-        return QString::fromUtf8(bytes.mid(bom.size()));
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromCp1252(bytes) : text;
-}
-
-QStringList entries(const QString& text) {
-    QStringList result;
-    qsizetype at = 0;
-    const qsizetype size = text.size();
-    while (at < size) {
-        while (at < size && isBlank(text[at])) {
-            ++at;
-        }
-        QString entry;
-        if (at < size && text[at] == u'"') {
-            const qsizetype close = text.indexOf(u'"', at + 1);
-            const qsizetype end = close < 0 ? size : close;
-            entry = text.mid(at + 1, end - at - 1);
-            at = end + 1;
-            // Whatever follows the closing quote, up to the delimiter, is not part of the entry.
-            while (at < size && text[at] != u',' && !isLineEnd(text[at])) {
-                ++at;
-            }
-        } else {
-            const qsizetype start = at;
-            while (at < size && text[at] != u',' && !isLineEnd(text[at])) {
-                ++at;
-            }
-            entry = text.mid(start, at - start);
-        }
-        if (at < size && text[at] == u'\r' && at + 1 < size && text[at + 1] == u'\n') {
-            ++at; // a Windows line end is one line end
-        }
-        ++at; // the delimiter
-        if (!entry.isEmpty()) {
-            result.append(entry);
-        }
-    }
-    return result;
-}
-
-QStringList cityItems(const QStringList& entries) {
-    QStringList items;
-    for (const QString& entry : entries) {
-        const std::optional<QString> city = cityKey(trimSpaces(extrait1(entry)));
-        if (!city) {
-            continue;
-        }
-        const QString label = trimSpaces(extrait1(restex(entry)));
-        items.append(*city + QStringLiteral(" (") + label + QLatin1Char(')'));
-    }
-    return items;
-}
-
-QStringList stationItems(const QStringList& entries, const QString& cityItem) {
-    // The name stops before the " (" of the last "(".
-    const qsizetype open = cityItem.lastIndexOf(u'(');
-    const QString wanted = cityItem.left(std::max<qsizetype>(open - 1, 0));
-
-    QString chosen;
-    for (const QString& entry : entries) {
-        if (cityKey(extrait1(entry)) == wanted) {
-            chosen = entry;
-        }
-    }
+// "MHz name" for each pair of fields after the label of the chosen entry; " "
+// when it has none (or when no entry was chosen).
+QStringList stationsOf(const QString& chosen) {
     QString rest = restex(restex(chosen));
     QStringList items;
     do {
@@ -137,16 +199,291 @@ QStringList stationItems(const QStringList& entries, const QString& cityItem) {
     return items;
 }
 
-std::optional<QStringList> readEntries(const QString& path) {
+std::optional<QByteArray> readWhole(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
-    return entries(decode(bytes));
+    return bytes;
+}
+
+// The station file's bytes, when they can be split before decoding: valid
+// UTF-8 (after one byte-order mark, if any), or the Windows code page. Invalid
+// UTF-8 after a byte-order mark reads with replacement characters, and a
+// second mark would be dropped: decode() reads those files whole.
+class FileText {
+public:
+    enum class Encoding { Utf8, Cp1252 };
+
+    static std::optional<FileText> of(const QByteArray& file) {
+        const QByteArrayView bytes(file);
+        if (bytes.startsWith(kByteOrderMark)) {
+            const QByteArrayView rest = bytes.sliced(kByteOrderMark.size());
+            if (rest.startsWith(kByteOrderMark) || !rest.isValidUtf8()) {
+                return std::nullopt;
+            }
+            return FileText(rest, Encoding::Utf8);
+        }
+        return FileText(bytes, bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252);
+    }
+
+    const char* data() const { return bytes_.data(); }
+    qsizetype size() const { return bytes_.size(); }
+    Encoding encoding() const { return encoding_; }
+
+    // A span's text, as decode() gives it in the whole text.
+    QString decode(Span span) const {
+        const QByteArrayView piece = bytes_.sliced(span.begin, span.size());
+        if (encoding_ == Encoding::Cp1252) {
+            return fromCp1252(piece);
+        }
+        // A byte-order mark inside the file is a character of the text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(piece);
+    }
+
+    // The file's bytes for a text; none when no text of the file can be it.
+    std::optional<QByteArray> encode(const QString& text) const {
+        if (encoding_ == Encoding::Utf8) {
+            return text.toUtf8();
+        }
+        QByteArray bytes(text.size(), Qt::Uninitialized);
+        for (qsizetype k = 0; k < text.size(); ++k) {
+            const std::optional<char> byte = toCp1252(text[k].unicode());
+            if (!byte) {
+                return std::nullopt;
+            }
+            bytes[k] = *byte;
+        }
+        return bytes;
+    }
+
+    // Whether the entry's first field, without its last character, has the
+    // bytes `name`: that last character must be a single UTF-16 unit.
+    bool isNamed(Span entry, QByteArrayView name) const {
+        const qsizetype size = name.size();
+        // Most entries differ from the first byte on.
+        if (entry.size() <= size || (size > 0 && data()[entry.begin] != name.front()) ||
+            std::memcmp(data() + entry.begin, name.data(), size) != 0) {
+            return false;
+        }
+        const qsizetype extra = firstField(data(), entry).end - (entry.begin + size);
+        if (encoding_ == Encoding::Cp1252) {
+            return extra == 1;
+        }
+        // Valid UTF-8: one character below U+10000, of one, two or three bytes.
+        const auto lead = static_cast<unsigned char>(data()[entry.begin + size]);
+        return (extra == 1 && lead < 0x80) || (extra == 2 && (lead & 0xE0) == 0xC0) ||
+               (extra == 3 && (lead & 0xF0) == 0xE0);
+    }
+
+private:
+    FileText(QByteArrayView bytes, Encoding encoding)
+        : bytes_(bytes)
+        , encoding_(encoding) {}
+
+    QByteArrayView bytes_;
+    Encoding encoding_;
+};
+
+// In a file without double quotes every entry starts after a delimiter and
+// blanks, and ends at the next delimiter: the entries of a city are found by
+// looking only where its name's first and last bytes stand, instead of
+// stopping at every line. Sets `chosen` to the last entry whose first field
+// is `name` and one more character. False, with `chosen` untouched, when the
+// file holds a double quote (or the name starts with a blank, which no entry
+// does): then the entries must be read one by one.
+bool lastEntryNamedWithoutQuotes(const FileText& file, QByteArrayView name,
+                                 std::optional<Span>& chosen) {
+    const char* text = file.data();
+    const qsizetype size = file.size();
+    const qsizetype last = name.size() - 1;
+    if (name.isEmpty() || isBlank(name.front())) {
+        return false;
+    }
+    std::optional<Span> found;
+    const auto look = [&](qsizetype at) {
+        if (at + name.size() > size || std::memcmp(text + at, name.data(), name.size()) != 0) {
+            return;
+        }
+        qsizetype before = at;
+        while (before > 0 && isBlank(text[before - 1])) {
+            --before;
+        }
+        if (before > 0 && !isDelimiter(text[before - 1])) {
+            return; // inside an entry
+        }
+        const Span entry{at, delimiterFrom(text, at, size)};
+        if (file.isNamed(entry, name)) {
+            found = entry; // the last entry of the city wins
+        }
+    };
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(name.front());
+    const __m128i lastByte = _mm_set1_epi8(name.back());
+    const __m128i quote = _mm_set1_epi8('"');
+    const auto load = [&](qsizetype from) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+    };
+    // Where the name may start, and the quotes, among the 16 bytes from `from`.
+    const auto marks = [&](qsizetype from) {
+        const __m128i starts = load(from);
+        return _mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(starts, first),
+                                          _mm_cmpeq_epi8(load(from + last), lastByte)),
+                            _mm_cmpeq_epi8(starts, quote));
+    };
+    // False on a quote.
+    const auto lookAt16 = [&](qsizetype from) {
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(load(from), quote)) != 0) {
+            return false;
+        }
+        for (auto hits = unsigned(_mm_movemask_epi8(marks(from))); hits != 0; hits &= hits - 1) {
+            look(from + std::countr_zero(hits));
+        }
+        return true;
+    };
+    // Most blocks of 64 bytes hold neither.
+    for (; at + last + 64 <= size; at += 64) {
+        const __m128i any = _mm_or_si128(_mm_or_si128(marks(at), marks(at + 16)),
+                                         _mm_or_si128(marks(at + 32), marks(at + 48)));
+        if (_mm_movemask_epi8(any) != 0) {
+            for (qsizetype part = at; part < at + 64; part += 16) {
+                if (!lookAt16(part)) {
+                    return false;
+                }
+            }
+        }
+    }
+    for (; at + last + 16 <= size; at += 16) {
+        if (!lookAt16(at)) {
+            return false;
+        }
+    }
+#endif
+    for (; at < size; ++at) {
+        if (text[at] == '"') {
+            return false;
+        }
+        look(at);
+    }
+    chosen = found;
+    return true;
+}
+
+const char16_t* unitsOf(const QString& text) {
+    return reinterpret_cast<const char16_t*>(text.constData());
+}
+} // namespace
+
+QString decode(const QByteArray& bytes) {
+    if (bytes.startsWith(kByteOrderMark)) {
+        return QString::fromUtf8(bytes.mid(kByteOrderMark.size()));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromCp1252(bytes) : text;
+}
+
+QStringList entries(const QString& text) {
+    QStringList result;
+    forEachEntry(unitsOf(text), text.size(),
+                 [&](Span entry) { result.append(text.mid(entry.begin, entry.size())); });
+    return result;
+}
+
+QStringList cityItems(const QStringList& entries) {
+    QStringList items;
+    for (const QString& entry : entries) {
+        const auto decode = [&](Span span) {
+            return entry.mid(span.begin, span.size());
+        };
+        if (auto item = cityItemOf(unitsOf(entry), Span{0, entry.size()}, decode)) {
+            items.append(std::move(*item));
+        }
+    }
+    return items;
+}
+
+QStringList stationItems(const QStringList& entries, const QString& cityItem) {
+    const QString wanted = nameOf(cityItem);
+    QString chosen;
+    for (const QString& entry : entries) {
+        if (cityKey(extrait1(entry)) == wanted) {
+            chosen = entry;
+        }
+    }
+    return stationsOf(chosen);
+}
+
+std::optional<QStringList> readEntries(const QString& path) {
+    const std::optional<QByteArray> bytes = readWhole(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return entries(decode(*bytes));
+}
+
+QStringList cityItemsOfFile(const QByteArray& bytes) {
+    const std::optional<FileText> file = FileText::of(bytes);
+    if (!file) {
+        return cityItems(entries(decode(bytes)));
+    }
+    QStringList items;
+    const auto decodeSpan = [&](Span span) {
+        return file->decode(span);
+    };
+    forEachEntry(file->data(), file->size(), [&](Span entry) {
+        if (auto item = cityItemOf(file->data(), entry, decodeSpan)) {
+            items.append(std::move(*item));
+        }
+    });
+    return items;
+}
+
+QStringList stationItemsOfFile(const QByteArray& bytes, const QString& cityItem) {
+    const QString wanted = nameOf(cityItem);
+    const std::optional<FileText> file = FileText::of(bytes);
+    // A name with a lone surrogate may end where the file has a character
+    // beyond U+FFFF: the whole text decides that.
+    if (!file ||
+        (file->encoding() == FileText::Encoding::Utf8 && !QStringView(wanted).isValidUtf16())) {
+        return stationItems(entries(decode(bytes)), cityItem);
+    }
+    const std::optional<QByteArray> name = file->encode(wanted);
+    if (!name) {
+        return stationsOf(QString());
+    }
+    std::optional<Span> chosen;
+    if (!lastEntryNamedWithoutQuotes(*file, *name, chosen)) {
+        forEachEntry(file->data(), file->size(), [&](Span entry) {
+            if (file->isNamed(entry, *name)) {
+                chosen = entry; // the last entry of the city wins
+            }
+        });
+    }
+    return stationsOf(chosen ? file->decode(*chosen) : QString());
+}
+
+std::optional<QStringList> readCityItems(const QString& path) {
+    const std::optional<QByteArray> bytes = readWhole(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return cityItemsOfFile(*bytes);
+}
+
+std::optional<QStringList> readStationItems(const QString& path, const QString& cityItem) {
+    const std::optional<QByteArray> bytes = readWhole(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return stationItemsOfFile(*bytes, cityItem);
 }
 
 } // namespace stations

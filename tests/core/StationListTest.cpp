@@ -127,8 +127,10 @@ TEST(Stations, CityItemsAndTheirStationsFromEachKindOfLine) {
     for (const auto& c : cases) {
         const QStringList cities = cityItems(entries(c.file));
         EXPECT_EQ(cities, c.cities) << c.what;
+        EXPECT_EQ(cityItemsOfFile(c.file), c.cities) << c.what;
         if (c.chosen < cities.size()) {
             EXPECT_EQ(stationsOf(c.file, cities[c.chosen]), c.stations) << c.what;
+            EXPECT_EQ(stationItemsOfFile(c.file, cities[c.chosen]), c.stations) << c.what;
         }
     }
     EXPECT_EQ(stationsOf("Ville_;75;88.1;A\n", "Autre (75)"), QStringList{" "})
@@ -158,20 +160,59 @@ TEST(Stations, AnUnreadableFileHasNoEntries) {
     EXPECT_FALSE(readEntries(QString()));
 }
 
-// Whatever the bytes, reading never fails and every city lists at least one item.
+// The program reads the file by looking for the chosen name rather than
+// through every entry: the places where a name's bytes stand without being
+// an entry's first field.
+TEST(Stations, AChoiceFindsTheCityOnlyWhereAnEntryStarts) {
+    const QByteArray padding(100, 'x'); // past the first blocks of 64 bytes
+    const struct {
+        const char* what;
+        QByteArray file;
+        QStringList stations; // for "Ville (75)"
+    } cases[] = {
+        {"inside a station name",
+         padding + ";Radio Ville_;88.1;A\r\nVille_;75;90.0;B\r\n",
+         {"90.0 B"}},
+        {"only inside a station name", "A_;1;88.1;Radio Ville_;75;99.0;C\r\n" + padding, {" "}},
+        {"after blanks", padding + "\r\n \t Ville_;75;88.1;A\r\n", {"88.1 A"}},
+        {"after a comma", padding + ",Ville_;75;88.1;A", {"88.1 A"}},
+        {"after a lone carriage return", padding + "\rVille_;75;88.1;A\r", {"88.1 A"}},
+        {"a longer name", padding + "\nVilleneuve_;75;88.1;A\nVille_;75;90.0;B\n", {"90.0 B"}},
+        {"a name without its extra character", padding + "\nVille;75;88.1;A\n", {" "}},
+        {"the last of two lines",
+         "Ville_;75;88.1;A\n" + padding + "\nVille_;13;99.0;B",
+         {"99.0 B"}},
+        {"at the very end", padding + "\nVille_", {" "}},
+        {"a quote anywhere", padding + "\"q\"\nVille_;75;88.1;A\n", {"88.1 A"}},
+        {"a quoted entry holding the name",
+         "\"X_;1;88.1;A,\nVille_;75;88.1;B\"\n" + padding,
+         {" "}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(stationItems(entries(decode(c.file)), "Ville (75)"), c.stations) << c.what;
+        EXPECT_EQ(stationItemsOfFile(c.file, "Ville (75)"), c.stations) << c.what;
+    }
+}
+
+// Whatever the bytes, reading never fails, every city lists at least one
+// item, and the program's reading of the file agrees with the entries'.
 TEST(Stations, ArbitraryBytesNeverBreakTheReading) {
     std::mt19937 random(2024);
     const char alphabet[] = "ab;;;,,\"\r\n (()_é9.";
     for (int round = 0; round < 3000; ++round) {
         QByteArray bytes;
-        const int size = std::uniform_int_distribution<int>(0, 80)(random);
+        const int size = std::uniform_int_distribution<int>(0, round % 3 == 0 ? 300 : 80)(random);
         for (int k = 0; k < size; ++k) {
             bytes += round % 2 == 0 ? static_cast<char>(random())
                                     : alphabet[random() % (sizeof alphabet - 1)];
         }
         const QStringList all = entries(decode(bytes));
-        for (const QString& city : cityItems(all)) {
-            EXPECT_FALSE(stationItems(all, city).isEmpty()) << bytes.toHex().toStdString();
+        const QStringList cities = cityItems(all);
+        ASSERT_EQ(cityItemsOfFile(bytes), cities) << bytes.toHex().toStdString();
+        for (const QString& city : cities) {
+            const QStringList stations = stationItems(all, city);
+            EXPECT_FALSE(stations.isEmpty()) << bytes.toHex().toStdString();
+            ASSERT_EQ(stationItemsOfFile(bytes, city), stations) << bytes.toHex().toStdString();
         }
     }
 }
