@@ -1,26 +1,8 @@
-#include "Form1.h"
-#include "Look.h"
-#include "SystemSeams.h"
+#include "Program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    applyProgramLook(app);
-
-    QStringList volumeFolders;
-    QString error;
-    DialogMessages messages;
-    if (!parseCommandLine(QApplication::arguments(), volumeFolders, error)) {
-        messages.show(error);
-        return 2;
-    }
-    const SystemVolumes volumes(volumeFolders);
-
-    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath()});
-    if (!window.Form_Load()) {
-        return 0;
-    }
-    window.show();
-    return QApplication::exec();
+    return runSettingsEditor(app);
 }

@@ -1,0 +1,125 @@
+// Start-up, from the program's launch to its window painted, and its peak
+// memory, against a bare Qt window of the same size: both are started as
+// processes, in turn, on a simulated player.
+#include "RatioReport.h"
+#include "settings/DemoImage.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+// A player folder holding a valid settings file, made once; empty when it
+// cannot be written.
+QString playerFolder() {
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QFile file(dir.filePath(QStringLiteral("settings.dat")));
+        const QByteArray bytes = demoSettingsImage().fileBytes();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }();
+    return written ? dir.path() : QString();
+}
+
+struct Run {
+    double seconds = 0;
+    long peakKilobytes = 0;
+    bool ok = false;
+};
+
+Run runOnce(const char* program, const char* option) {
+    const std::string volume = playerFolder().toStdString();
+    std::vector<std::string> arguments{program, "--volume", volume};
+    if (option != nullptr) {
+        arguments.emplace_back(option);
+    }
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    // The program prints its peak memory on its standard output.
+    static const QTemporaryDir outputs;
+    const std::string output = outputs.filePath(QStringLiteral("output")).toStdString();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+
+    Run run;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || waitpid(child, &status, 0) != child) {
+        return run;
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    QFile printed(QString::fromStdString(output));
+    if (printed.open(QIODevice::ReadOnly)) {
+        const QByteArray text = printed.readAll();
+        const qsizetype at = text.indexOf("peak_kB ");
+        run.peakKilobytes = at < 0 ? 0 : text.mid(at + 8).trimmed().toLong();
+    }
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.peakKilobytes > 0;
+    return run;
+}
+
+void startUp(benchmark::State& state, const char* program, const char* option = nullptr) {
+    if (playerFolder().isEmpty()) {
+        state.SkipWithError("cannot write the simulated player");
+        return;
+    }
+    long peak = 0;
+    for (auto _ : state) {
+        const Run run = runOnce(program, option);
+        if (!run.ok) {
+            state.SkipWithError("the program did not start and end cleanly");
+            return;
+        }
+        state.SetIterationTime(run.seconds);
+        peak = std::max(peak, run.peakKilobytes);
+    }
+    state.counters["peak_kB"] = double(peak);
+}
+
+void BM_StartBareWindow(benchmark::State& state) {
+    startUp(state, OSTREL_BARE_PROBE);
+}
+void BM_StartBareWindowWithCaption(benchmark::State& state) {
+    startUp(state, OSTREL_BARE_PROBE, "--caption");
+}
+void BM_StartEditor(benchmark::State& state) {
+    startUp(state, OSTREL_EDITOR_PROBE);
+}
+BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartBareWindowWithCaption)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+const RegisterRatio startTime{"start-up to window shown / bare window", "BM_StartEditor",
+                              "BM_StartBareWindow", 1.25};
+// For reference: what any text on the window costs.
+const RegisterRatio captionTime{"start-up, window with one caption / bare",
+                                "BM_StartBareWindowWithCaption", "BM_StartBareWindow"};
+const RegisterRatio captionMemory{"peak memory, window with one caption / bare",
+                                  "BM_StartBareWindowWithCaption", "BM_StartBareWindow", 0,
+                                  "peak_kB"};
+const RegisterRatio startMemory{"peak memory / bare window", "BM_StartEditor", "BM_StartBareWindow",
+                                1.15, "peak_kB"};
+} // namespace
