@@ -1,12 +1,11 @@
 // "lire ostrel": fin_init reads the player's 699-byte file and shows every
 // field in the window, against reading those 699 bytes alone.
+#include "DemoPlayer.h"
 #include "RatioReport.h"
 #include "app/Form1.h"
 #include "app/Seams.h"
-#include "settings/DemoImage.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,25 +20,8 @@ struct NoDialogs : MessageBoxes {
     void show(const QString&) override { ++shown; }
 };
 
-// A player in a temporary folder, its file valid.
-class Player {
-public:
-    Player() {
-        QFile file(dir_.filePath(QStringLiteral("settings.dat")));
-        const QByteArray bytes = demoSettingsImage().fileBytes();
-        written_ = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-    bool ready() const { return written_; }
-    QString root() const { return dir_.path(); }
-    QString file() const { return dir_.filePath(QStringLiteral("settings.dat")); }
-
-private:
-    QTemporaryDir dir_;
-    bool written_ = false;
-};
-
 void BM_ReadPlayerFile(benchmark::State& state) {
-    const Player player;
+    const DemoPlayer player;
     for (auto _ : state) {
         QFile file(player.file());
         if (!file.open(QIODevice::ReadOnly)) {
@@ -51,7 +33,7 @@ void BM_ReadPlayerFile(benchmark::State& state) {
 }
 
 void BM_FinInit(benchmark::State& state) {
-    const Player player;
+    const DemoPlayer player;
     OnePlayer volumes;
     volumes.root = player.root();
     NoDialogs messages;

@@ -1,8 +1,8 @@
 // Start-up, from the program's launch to its window painted, and its peak
 // memory, against a bare Qt window of the same size: both are started as
 // processes, in turn, on a simulated player.
+#include "DemoPlayer.h"
 #include "RatioReport.h"
-#include "settings/DemoImage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,16 +20,10 @@
 extern char** environ;
 
 namespace {
-// A player folder holding a valid settings file, made once; empty when it
-// cannot be written.
-QString playerFolder() {
-    static QTemporaryDir dir;
-    static const bool written = [] {
-        QFile file(dir.filePath(QStringLiteral("settings.dat")));
-        const QByteArray bytes = demoSettingsImage().fileBytes();
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }();
-    return written ? dir.path() : QString();
+// The simulated player every start-up opens, made once.
+const DemoPlayer& player() {
+    static const DemoPlayer made;
+    return made;
 }
 
 struct Run {
@@ -39,7 +33,7 @@ struct Run {
 };
 
 Run runOnce(const char* program, const char* option) {
-    const std::string volume = playerFolder().toStdString();
+    const std::string volume = player().root().toStdString();
     std::vector<std::string> arguments{program, "--volume", volume};
     if (option != nullptr) {
         arguments.emplace_back(option);
@@ -79,7 +73,7 @@ Run runOnce(const char* program, const char* option) {
 }
 
 void startUp(benchmark::State& state, const char* program, const char* option = nullptr) {
-    if (playerFolder().isEmpty()) {
+    if (!player().ready()) {
         state.SkipWithError("cannot write the simulated player");
         return;
     }

@@ -421,14 +421,6 @@ QStringList stationItems(const QStringList& entries, const QString& cityItem) {
     return stationsOf(chosen);
 }
 
-std::optional<QStringList> readEntries(const QString& path) {
-    const std::optional<QByteArray> bytes = readWhole(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return entries(decode(*bytes));
-}
-
 QStringList cityItemsOfFile(const QByteArray& bytes) {
     const std::optional<FileText> file = FileText::of(bytes);
     if (!file) {

@@ -29,9 +29,6 @@ QStringList cityItems(const QStringList& entries);
 // the single item " ".
 QStringList stationItems(const QStringList& entries, const QString& cityItem);
 
-// The entries of the station file, read whole; none when it cannot be read.
-std::optional<QStringList> readEntries(const QString& path);
-
 // The same as cityItems(entries(decode(bytes))) and
 // stationItems(entries(decode(bytes)), cityItem), but only the pieces they
 // need are decoded, so that a list the size of France reads in a few

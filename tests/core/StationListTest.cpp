@@ -156,8 +156,10 @@ TEST(Stations, AccentedNamesReadTheSameInBothEncodings) {
 }
 
 TEST(Stations, AnUnreadableFileHasNoEntries) {
-    EXPECT_FALSE(readEntries("/no/such/station_fm2.csv"));
-    EXPECT_FALSE(readEntries(QString()));
+    for (const QString& path : {QStringLiteral("/no/such/station_fm2.csv"), QString()}) {
+        EXPECT_FALSE(readCityItems(path));
+        EXPECT_FALSE(readStationItems(path, "Ville (75)"));
+    }
 }
 
 // The program reads the file by looking for the chosen name rather than

@@ -18,9 +18,11 @@ const QString kMainWindow = QStringLiteral("^Paramètrage ostrel plus");
 const QString kLoaded = QStringLiteral("fichier bien chargé");
 const QString kWritten = QStringLiteral(" vos modifications on été effectués sur l'ostrel");
 
-// Where a scroll bar's top arrow lies, from its top-left corner.
-QPoint topArrow(const QRect& bar) {
-    return {bar.width() / 2, 6};
+// Clicks the top arrow of the named scroll bar (`width` pixels wide), then
+// waits until a label shows `shown`.
+void clickTopArrow(EditorMachine& machine, const QString& bar, int width, const QString& shown) {
+    machine.clickIn("scroll bar", bar, 0, QPoint(width / 2, 6));
+    ASSERT_TRUE(machine.waitUntil([&](const auto& items) { return showsLabel(items, shown); }));
 }
 
 class EndToEnd : public ::testing::Test {
@@ -84,11 +86,8 @@ TEST_P(EditOnEachPage, WritesExactlyThatFieldToThePlayer) {
 const PageEdit kPageEdits[] = {
     {"home",
      "Général",
-     [](EditorMachine& m) {
-         // The contrast bar's top end is the highest level: 5 becomes 6.
-         m.clickIn("scroll bar", "Contraste", 0, topArrow(QRect(0, 0, 25, 137)));
-         ASSERT_TRUE(m.waitUntil([](const auto& items) { return showsLabel(items, "6"); }));
-     },
+     // The contrast bar's top end is the highest level: 5 becomes 6.
+     [](EditorMachine& m) { clickTopArrow(m, "Contraste", 25, "6"); },
      {{layout::Contrast, 60}}},
     {"options",
      "Paramètres",
@@ -96,11 +95,8 @@ const PageEdit kPageEdits[] = {
      {{fieldInfo(IndexField::RepeatMode).offset, 2}}},
     {"equalizer",
      "Egaliseur",
-     [](EditorMachine& m) {
-         // The first band of the shown curve, one step up from 0.
-         m.clickIn("scroll bar", "Egaliseur", 0, topArrow(QRect(0, 0, 20, 233)));
-         ASSERT_TRUE(m.waitUntil([](const auto& items) { return showsLabel(items, "1"); }));
-     },
+     // The first band of the shown curve, one step up from 0.
+     [](EditorMachine& m) { clickTopArrow(m, "Egaliseur", 20, "1"); },
      {{layout::bandOffset(0, 0), 0x01}}},
     {"srs",
      "WOW-SRS-3D",
@@ -124,12 +120,7 @@ TEST_F(EndToEnd, BackupSavedThenReadBackIsWhatGoesToThePlayer) {
     EditorMachine machine(factoryBytes());
     machine.start();
     ASSERT_TRUE(machine.statusShows(kLoaded));
-    const auto contrastUp = [&](const QString& shown) {
-        machine.clickIn("scroll bar", "Contraste", 0, topArrow(QRect(0, 0, 25, 137)));
-        ASSERT_TRUE(machine.waitUntil([&](const auto& items) { return showsLabel(items, shown); }));
-    };
-
-    contrastUp("6");
+    clickTopArrow(machine, "Contraste", 25, "6");
     machine.click("push button", "Sauvegarde ");
     ASSERT_TRUE(machine.statusShows("fichier sauvegardé"));
     QByteArray saved = factoryBytes();
@@ -138,7 +129,7 @@ TEST_F(EndToEnd, BackupSavedThenReadBackIsWhatGoesToThePlayer) {
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), saved);
 
-    contrastUp("7");
+    clickTopArrow(machine, "Contraste", 25, "7");
     machine.click("push button", "Lire sauvegarde");
     ASSERT_TRUE(machine.waitUntil([&](const auto& items) {
         return showsLabel(items, kLoaded) && showsLabel(items, "6");
