@@ -1,6 +1,6 @@
 // Start-up, from the program's launch to its window painted, and its peak
 // memory, against a bare Qt window of the same size: both are started as
-// processes, in turn, on a simulated player.
+// processes, in turn, on a simulated player, and each says when it painted.
 #include "DemoPlayer.h"
 #include "RatioReport.h"
 
@@ -32,6 +32,15 @@ struct Run {
     bool ok = false;
 };
 
+// The number printed after label ("shown_ns ", "peak_kB "), 0 when absent.
+long long printedNumber(const QByteArray& text, const char* label) {
+    const qsizetype at = text.indexOf(label);
+    if (at < 0) {
+        return 0;
+    }
+    return text.mid(at + qsizetype(qstrlen(label))).split('\n').value(0).trimmed().toLongLong();
+}
+
 Run runOnce(const char* program, const char* option) {
     const std::string volume = player().root().toStdString();
     std::vector<std::string> arguments{program, "--volume", volume};
@@ -61,14 +70,19 @@ Run runOnce(const char* program, const char* option) {
     if (spawned != 0 || waitpid(child, &status, 0) != child) {
         return run;
     }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     QFile printed(QString::fromStdString(output));
-    if (printed.open(QIODevice::ReadOnly)) {
-        const QByteArray text = printed.readAll();
-        const qsizetype at = text.indexOf("peak_kB ");
-        run.peakKilobytes = at < 0 ? 0 : text.mid(at + 8).trimmed().toLong();
+    if (!printed.open(QIODevice::ReadOnly)) {
+        return run;
     }
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.peakKilobytes > 0;
+    const QByteArray text = printed.readAll();
+    const long long shownNs = printedNumber(text, "shown_ns ");
+    run.peakKilobytes = long(printedNumber(text, "peak_kB "));
+    // Both clocks are the machine's monotonic clock.
+    const long long startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
+    run.seconds = double(shownNs - startNs) / 1e9;
+    run.ok =
+        WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.peakKilobytes > 0 && shownNs > startNs;
     return run;
 }
 
