@@ -11,6 +11,9 @@ LevelScrollBar::LevelScrollBar(int topValue, int bottomValue, int initialLevel, 
     setSingleStep(1);
     setPageStep(1);
     setValue(sign_ * initialLevel);
+    // A drag changes the level once, when the handle is let go: the handlers
+    // store and warn then, not at every step the handle passes.
+    setTracking(false);
     connect(this, &QScrollBar::valueChanged, this,
             [this](int value) { emit levelChanged(sign_ * value); });
 }

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -75,6 +77,44 @@ TEST(Equalizer, MovingABandStoresItInThreeBytesOnTheShownCurve) {
     EXPECT_EQ(eq.window->image().fileBytes().mid(426, 3), hex("FDFFFF"));
     EXPECT_EQ(eq.page->Label2[3]->text(), "-3");
     EXPECT_EQ(eq.window->Label10->text(), kWarning);
+}
+
+TEST(Equalizer, DraggingABandStoresItOnceTheHandleIsReleased) {
+    Equalizer eq(validPlayerBytes());
+    eq.choose(3); // rock
+    const QByteArray before = eq.curve(3);
+    LevelScrollBar* fourK = eq.page->VScroll1[3];
+    const QString shown = eq.page->Label2[3]->text();
+
+    QStyleOptionSlider option;
+    option.initFrom(fourK);
+    option.orientation = Qt::Vertical;
+    option.minimum = fourK->minimum();
+    option.maximum = fourK->maximum();
+    option.sliderPosition = fourK->sliderPosition();
+    option.sliderValue = fourK->value();
+    option.singleStep = fourK->singleStep();
+    option.pageStep = fourK->pageStep();
+    const QPoint handle =
+        fourK->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, fourK)
+            .center();
+
+    QTest::mousePress(fourK, Qt::LeftButton, {}, handle);
+    for (int step = 1; step <= 4; ++step) {
+        QTest::mouseMove(fourK, handle + QPoint(0, 12 * step));
+    }
+    // While the handle is held, nothing is stored or shown yet.
+    EXPECT_EQ(eq.curve(3), before);
+    EXPECT_EQ(eq.page->Label2[3]->text(), shown);
+    QTest::mouseRelease(fourK, Qt::LeftButton, {}, handle + QPoint(0, 48));
+
+    const int level = fourK->level();
+    ASSERT_LT(level, 14) << "the handle was not dragged down";
+    EXPECT_EQ(eq.page->Label2[3]->text(), QString::number(level));
+    const QByteArray stored = level >= 0 ? QByteArray(1, char(level)) + QByteArray(2, '\0')
+                                         : QByteArray(1, char(256 + level)) + hex("FFFF");
+    EXPECT_EQ(eq.curve(3).mid(9, 3), stored);
 }
 
 TEST(Equalizer, DefaultValuesRewriteOnlyTheBandsThatMove) {
