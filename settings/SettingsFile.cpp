@@ -146,7 +146,8 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
 
     setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
     const std::optional<int> error = writeAndFlush(native, bytes);
-    setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
+    const bool readOnlyAgain =
+        setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
 
     if (error) {
         return playerFailure(systemReason(*error));
@@ -155,6 +156,11 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
         return playerFailure(
             QStringLiteral("le fichier relu sur l'ostrel ne correspond pas à ce qui "
                            "a été écrit (le lecteur a-t-il été débranché ?)"));
+    }
+    if (!readOnlyAgain) {
+        // The bytes are there, but the player's file is no longer protected.
+        return {false, QStringLiteral("Vos modifications ont été écrites sur l'ostrel, mais "
+                                      "settings.dat n'a pas pu être remis en lecture seule.")};
     }
     return {true, QString()};
 }

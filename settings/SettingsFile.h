@@ -9,8 +9,8 @@
 // it holds more bytes than a settings image can (800): nothing is half-read.
 std::optional<QByteArray> readSettingsFile(const QString& path);
 
-// The outcome of writing a file; when it failed, `problem` says what went
-// wrong, in French, for the user.
+// The outcome of writing a file; when any step failed, `problem` says what
+// went wrong, in French, for the user.
 struct WriteOutcome {
     bool written = false;
     QString problem;
@@ -20,7 +20,7 @@ struct WriteOutcome {
 // never creates it, never shortens it, later bytes stay as they are. The
 // read-only attribute is lifted for the write; afterwards the file is left
 // read-only, hidden and system. The bytes are flushed to the device and read
-// back before the write counts as done.
+// back, and the file made read-only again, before the write counts as done.
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes);
 
 // Replaces the backup with exactly `bytes`: they go to a temporary file beside

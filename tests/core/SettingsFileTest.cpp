@@ -9,6 +9,9 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 QByteArray pattern(int size, char seed = 1) {
@@ -134,6 +137,41 @@ TEST(WritePlayerFile, ReportsAFullDisk) {
     const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
     EXPECT_FALSE(outcome.written);
     EXPECT_TRUE(outcome.problem.contains("plein")) << outcome.problem.toStdString();
+}
+
+// A file the user may write but not make read-only: someone else's,
+// writable by all. The write lands, and the user is told it is not protected.
+TEST(WritePlayerFile, ReportsAFileThatCouldNotBeMadeReadOnlyAgain) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to write as another user into a file root owns";
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner |
+                                                      QFileDevice::ExeOther));
+    const QString path = dir.filePath("settings.dat");
+    put(path, pattern(699));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+
+    // The user "nobody" writes, in a child process; its verdict is the exit code.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(3);
+        }
+        const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+        const bool told = !outcome.written &&
+                          outcome.problem.contains(QString::fromUtf8("ont été écrites")) &&
+                          outcome.problem.contains(QString::fromUtf8("lecture seule"));
+        ::_exit(told ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 3) << "could not become another user";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the unprotected file was reported as a plain success";
+    EXPECT_EQ(contentOf(path), pattern(699, 9));
 }
 
 TEST(SaveBackupFile, WritesExactlyTheImageInPlaceOfAnyOldBackup) {
