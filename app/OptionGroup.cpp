@@ -5,6 +5,8 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include <utility>
+
 OptionGroup::OptionGroup(IndexField field, const QList<QRadioButton*>& buttons, QObject* parent)
     : QObject(parent)
     , field_(field)
@@ -15,6 +17,16 @@ OptionGroup::OptionGroup(IndexField field, const QList<QRadioButton*>& buttons, 
     }
     connect(group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked) {
+            emit clicked(index);
+        }
+    });
+    // A click on the button already selected changes nothing Qt reports, but
+    // it is still a click: the FM page, for one, copies the preset's newly
+    // validated frequency then.
+    connect(group_, &QButtonGroup::idPressed, this,
+            [this](int index) { pressedSelected_ = buttons_.at(index)->isChecked(); });
+    connect(group_, &QButtonGroup::idClicked, this, [this](int index) {
+        if (std::exchange(pressedSelected_, false)) {
             emit clicked(index);
         }
     });

@@ -28,11 +28,13 @@ public:
     void storeSelection(SettingsImage& image) const;
 
 signals:
-    // A button became the selected one, by the user or from code.
+    // A button became the selected one, by the user or from code, or the
+    // user clicked the one already selected.
     void clicked(int index);
 
 private:
     IndexField field_;
     QList<QRadioButton*> buttons_;
     QButtonGroup* group_;
+    bool pressedSelected_ = false; // the button being pressed was already selected
 };

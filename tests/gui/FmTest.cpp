@@ -182,10 +182,17 @@ TEST(Fm, ChoosingTheTunedPresetCopiesItsLastValidatedFrequency) {
     EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), validated);
     EXPECT_EQ(page.window->Label10->text(), kWarning);
 
+    // Clicking the tuned preset's button again takes its newly validated value.
     page.validate({{4, "99.9"}});
-    clickOption(page.fm->Option2->button(7));
+    page.window->Label10->setText("avant");
     clickOption(page.fm->Option2->button(4));
     EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), QByteArray::fromHex("3C8601"));
+    EXPECT_EQ(page.window->Label10->text(), kWarning);
+
+    page.validate({{4, "100.1"}});
+    clickOption(page.fm->Option2->button(7));
+    clickOption(page.fm->Option2->button(4));
+    EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), QByteArray::fromHex("048701"));
 }
 
 TEST(Fm, TheShippedStationListFillsTheCityBox) {
