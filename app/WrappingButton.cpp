@@ -12,5 +12,5 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                         caption.trimmed(), QPalette::ButtonText);
+                         caption, QPalette::ButtonText);
 }
