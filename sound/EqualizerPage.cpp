@@ -32,6 +32,10 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(twipsRect(120, 240, 2655, 315));
 
+    // The band captions and level labels are centred on their bar but reach
+    // 4 px beyond it on each side: at the window's font "16K" is exactly as
+    // wide as the bar, and its edges would touch the label's. The text stands
+    // where the design puts it.
     const QStringList bandNames{"62", "250", "1K", "4K", "16K"};
     for (int band = 0; band < 5; ++band) {
         const int left = kBandLefts[static_cast<std::size_t>(band)];
