@@ -382,12 +382,14 @@ const char16_t* unitsOf(const QString& text) {
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    if (bytes.startsWith(kByteOrderMark)) {
-        return QString::fromUtf8(bytes.mid(kByteOrderMark.size()));
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromCp1252(bytes) : text;
+    // One leading mark says the file is UTF-8; any mark after it is text.
+    const QByteArrayView text = bytes.startsWith(kByteOrderMark)
+                                    ? QByteArrayView(bytes).sliced(kByteOrderMark.size())
+                                    : QByteArrayView(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString decoded = utf8.decode(text);
+    return utf8.hasError() ? fromCp1252(bytes) : decoded;
 }
 
 QStringList entries(const QString& text) {

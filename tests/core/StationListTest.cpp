@@ -155,6 +155,29 @@ TEST(Stations, AccentedNamesReadTheSameInBothEncodings) {
     EXPECT_EQ(decode("\x80\x9C\x9F"), QStringLiteral("€œŸ"));
 }
 
+TEST(Stations, OnlyValidUtf8IsReadAsUtf8WithOrWithoutItsMark) {
+    const struct {
+        QByteArray file;
+        QString text;
+    } cases[] = {
+        {"Par\xC3\xA9", QStringLiteral("Paré")},
+        {"\xEF\xBB\xBFPar\xC3\xA9", QStringLiteral("Paré")},
+        // A mark then a byte that cannot be UTF-8: the whole file is the code page's.
+        {"\xEF\xBB\xBFPar\xE9", QStringLiteral("ï»¿Paré")},
+        {"Par\xE9", QStringLiteral("Paré")},
+        // Only the first mark says how the file is written; a second is text.
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "A",
+         QStringLiteral("\uFEFFA")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(decode(c.file), c.text) << c.file.toHex().toStdString();
+        const QByteArray line = c.file + "_;75;88.1;A\n";
+        EXPECT_EQ(cityItemsOfFile(line), cityItems(entries(decode(line))))
+            << line.toHex().toStdString();
+    }
+}
+
 TEST(Stations, AnUnreadableFileHasNoEntries) {
     for (const QString& path : {QStringLiteral("/no/such/station_fm2.csv"), QString()}) {
         EXPECT_FALSE(readCityItems(path));
