@@ -18,26 +18,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-const QString kWarning =
-    QStringLiteral("attention votre modification n'est pas enregistée dans l'ostrel");
-
-struct ShownWindow {
-    explicit ShownWindow(const QByteArray& bytes = validPlayerBytes()) {
-        rig.addPlayer(bytes);
-        window = rig.startShown();
-    }
-    TestRig rig;
-    std::unique_ptr<Form1> window;
-    int byte(int offset) const { return window->image().byte(offset); }
-    QByteArray bytes(int offset, int count) const {
-        return window->image().fileBytes().mid(offset, count);
-    }
-};
-} // namespace
+namespace {} // namespace
 
 TEST(Edit, EveryOptionButtonStoresItsIndexWithItsStatusEffect) {
-    ShownWindow shown;
+    PlayerWindow shown;
     Form1& w = *shown.window;
     const struct {
         OptionGroup* group;
@@ -65,13 +49,13 @@ TEST(Edit, EveryOptionButtonStoresItsIndexWithItsStatusEffect) {
             clickOption(row.group->button(index));
             const std::string what = row.group->button(index)->objectName().toStdString();
             EXPECT_EQ(shown.byte(row.offset), index) << what;
-            EXPECT_EQ(w.Label10->text(), row.warns ? kWarning : QString("avant")) << what;
+            EXPECT_EQ(w.Label10->text(), row.warns ? kUnsavedWarning : QString("avant")) << what;
         }
     }
 }
 
 TEST(Edit, ContrastIsTenTimesTheBarWithItsValueShown) {
-    ShownWindow shown;
+    PlayerWindow shown;
     Form1& w = *shown.window;
     LevelScrollBar* bar = w.home->VScroll2;
     const struct {
@@ -84,12 +68,12 @@ TEST(Edit, ContrastIsTenTimesTheBarWithItsValueShown) {
         QTest::keyClick(bar, m.key);
         EXPECT_EQ(shown.byte(693), m.stored);
         EXPECT_EQ(w.home->Label1->text(), m.shown);
-        EXPECT_EQ(w.Label10->text(), kWarning);
+        EXPECT_EQ(w.Label10->text(), kUnsavedWarning);
     }
 }
 
 TEST(Edit, SrsBarsStoreTheirCodeAndLeaveTheStatusAlone) {
-    ShownWindow shown;
+    PlayerWindow shown;
     Form1& w = *shown.window;
     const struct {
         LevelScrollBar* bar;
@@ -137,7 +121,7 @@ TEST(Edit, AWriteAfterAnEditChangesOnlyThatFieldOnThePlayer) {
          {426, 427, 428}},
     };
     for (const auto& e : edits) {
-        ShownWindow shown;
+        PlayerWindow shown;
         const QByteArray before = readFile(shown.window->deviceSettingsPath());
         e.apply(*shown.window);
         shown.window->enreg_ostrel->click();
@@ -162,7 +146,7 @@ TEST(Edit, LoadingRewritesAFieldOnlyWhenItsControlChanges) {
     bytes[372] = '\xF4';
     bytes[373] = 0;
     bytes[374] = 0; // normal 62 Hz stored as F4 00 00 shows -12
-    ShownWindow shown(bytes);
+    PlayerWindow shown(bytes);
     EXPECT_EQ(shown.byte(693), 40);
     EXPECT_EQ(shown.bytes(675, 3), QByteArray("\x03\x00\x40", 3)) << "the bar did not move";
     EXPECT_EQ(shown.bytes(372, 3), QByteArray("\xF4\xFF\xFF", 3));
@@ -178,6 +162,6 @@ TEST(Edit, LoadingRewritesAFieldOnlyWhenItsControlChanges) {
 
     QByteArray contrast52 = validPlayerBytes();
     contrast52[693] = 52; // shows 5, where the bar already is: kept
-    ShownWindow unchanged(contrast52);
+    PlayerWindow unchanged(contrast52);
     EXPECT_EQ(unchanged.byte(693), 52);
 }

@@ -18,9 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QString kWarning =
-    QStringLiteral("attention votre modification n'est pas enregistée dans l'ostrel");
-
 // A player file whose curve bands hold the given three-byte forms.
 QByteArray withBands(int curve, const std::array<const char*, 5>& bands,
                      QByteArray bytes = validPlayerBytes()) {
@@ -30,20 +27,15 @@ QByteArray withBands(int curve, const std::array<const char*, 5>& bands,
     return bytes;
 }
 
-struct Equalizer {
-    explicit Equalizer(const QByteArray& bytes) {
-        rig.addPlayer(bytes);
-        window = rig.startShown();
+struct Equalizer : PlayerWindow {
+    explicit Equalizer(const QByteArray& bytes)
+        : PlayerWindow(bytes) {
         window->show_egal_Click();
         page = window->egaliseur;
     }
-    TestRig rig;
-    std::unique_ptr<Form1> window;
     EqualizerPage* page = nullptr;
 
-    QByteArray curve(int p) const {
-        return window->image().fileBytes().mid(layout::bandOffset(p, 0), 15);
-    }
+    QByteArray curve(int p) const { return bytes(layout::bandOffset(p, 0), 15); }
     std::array<int, 5> bars() const {
         std::array<int, 5> levels{};
         for (int band = 0; band < 5; ++band) {
@@ -74,9 +66,9 @@ TEST(Equalizer, MovingABandStoresItInThreeBytesOnTheShownCurve) {
     while (fourK->level() > -3) {
         QTest::keyClick(fourK, Qt::Key_Down);
     }
-    EXPECT_EQ(eq.window->image().fileBytes().mid(426, 3), hex("FDFFFF"));
+    EXPECT_EQ(eq.bytes(426, 3), hex("FDFFFF"));
     EXPECT_EQ(eq.page->Label2[3]->text(), "-3");
-    EXPECT_EQ(eq.window->Label10->text(), kWarning);
+    EXPECT_EQ(eq.window->Label10->text(), kUnsavedWarning);
 }
 
 TEST(Equalizer, DraggingABandStoresItOnceTheHandleIsReleased) {
@@ -162,7 +154,7 @@ TEST(Equalizer, PickingACurveRewritesOnlyTheBandsWhoseBarMoves) {
                                "FCFFFF"
                                "001122"
                                "080000"));
-    EXPECT_EQ(eq.window->Label10->text(), kWarning);
+    EXPECT_EQ(eq.window->Label10->text(), kUnsavedWarning);
 }
 
 TEST(Equalizer, DefaultValuesBeforeAnyGoodLoadAreZero) {
@@ -178,7 +170,7 @@ TEST(Equalizer, ClickingAValueLabelOnlyWarns) {
     const SettingsImage before = eq.window->image();
     eq.window->Label10->setText("avant");
     QTest::mouseClick(eq.page->Label2[2], Qt::LeftButton);
-    EXPECT_EQ(eq.window->Label10->text(), kWarning);
+    EXPECT_EQ(eq.window->Label10->text(), kUnsavedWarning);
     EXPECT_EQ(eq.window->image(), before);
 }
 

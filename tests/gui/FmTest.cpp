@@ -17,22 +17,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QString kWarning =
-    QStringLiteral("attention votre modification n'est pas enregistée dans l'ostrel");
 const QByteArray kStations = "Lyon_;69;87.8;Mouv';88.4;RCF Lyon;89.8;Radio Nova\r\n"
                              "Paris_;75;87.8;France Inter;105.1;FIP\r\n"
                              "Nulle part_;00\r\n";
 
-struct FmWindow {
-    explicit FmWindow(const QByteArray& stationFile = kStations) {
-        rig.addPlayer(validPlayerBytes());
-        rig.putBesideProgram("station_fm2.csv", stationFile);
-        window = rig.startShown();
+struct FmWindow : PlayerWindow {
+    explicit FmWindow(const QByteArray& stationFile = kStations)
+        : PlayerWindow(validPlayerBytes(), [&](TestRig& rig) {
+            rig.putBesideProgram("station_fm2.csv", stationFile);
+        }) {
         window->Command6_Click();
         fm = window->Freq_FM;
     }
-    TestRig rig;
-    std::unique_ptr<Form1> window;
     FmPage* fm = nullptr;
 
     QStringList stations() const {
@@ -49,9 +45,7 @@ struct FmWindow {
         doubleClick(fm->List1->viewport(), at);
     }
     QColor colourOf(int box) const { return fm->Text1[box]->palette().color(QPalette::Base); }
-    QByteArray presetBytes(int preset) const {
-        return window->image().fileBytes().mid(layout::presetOffset(preset), 3);
-    }
+    QByteArray presetBytes(int preset) const { return bytes(layout::presetOffset(preset), 3); }
     void validate(const QList<std::pair<int, QString>>& texts) {
         for (const auto& [box, text] : texts) {
             fm->Text1[box]->setText(text);
@@ -95,7 +89,7 @@ TEST(Fm, DoubleClickedStationsFillConsecutiveBoxesWrappingAfterTheLast) {
     EXPECT_EQ(page.fm->CurrentPresetBox, 19);
     EXPECT_EQ(page.colourOf(19), QColor(192, 255, 255));
     EXPECT_EQ(page.colourOf(18), QColor(Qt::white));
-    EXPECT_EQ(page.window->Label10->text(), kWarning);
+    EXPECT_EQ(page.window->Label10->text(), kUnsavedWarning);
 
     page.doubleClickStation(1);
     page.doubleClickStation(2);
@@ -134,7 +128,7 @@ TEST(Fm, ValidatedFrequenciesAreStoredInKilohertz) {
         page.validate({{6, c.typed}});
         EXPECT_EQ(page.presetBytes(6), c.stored) << c.typed;
         EXPECT_TRUE(page.rig.messages.shown.isEmpty()) << c.typed;
-        EXPECT_EQ(page.window->Label10->text(), kWarning) << "only the typing warned";
+        EXPECT_EQ(page.window->Label10->text(), kUnsavedWarning) << "only the typing warned";
     }
 }
 
@@ -178,21 +172,21 @@ TEST(Fm, ChoosingTheTunedPresetCopiesItsLastValidatedFrequency) {
     page.fm->Text1[4]->setText("99.9"); // typed, not validated
     page.window->Label10->setText("avant");
     clickOption(page.fm->Option2->button(4));
-    EXPECT_EQ(page.window->image().byte(129), 4);
-    EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), validated);
-    EXPECT_EQ(page.window->Label10->text(), kWarning);
+    EXPECT_EQ(page.byte(129), 4);
+    EXPECT_EQ(page.bytes(120, 3), validated);
+    EXPECT_EQ(page.window->Label10->text(), kUnsavedWarning);
 
     // Clicking the tuned preset's button again takes its newly validated value.
     page.validate({{4, "99.9"}});
     page.window->Label10->setText("avant");
     clickOption(page.fm->Option2->button(4));
-    EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), QByteArray::fromHex("3C8601"));
-    EXPECT_EQ(page.window->Label10->text(), kWarning);
+    EXPECT_EQ(page.bytes(120, 3), QByteArray::fromHex("3C8601"));
+    EXPECT_EQ(page.window->Label10->text(), kUnsavedWarning);
 
     page.validate({{4, "100.1"}});
     clickOption(page.fm->Option2->button(7));
     clickOption(page.fm->Option2->button(4));
-    EXPECT_EQ(page.window->image().fileBytes().mid(120, 3), QByteArray::fromHex("048701"));
+    EXPECT_EQ(page.bytes(120, 3), QByteArray::fromHex("048701"));
 }
 
 TEST(Fm, TheShippedStationListFillsTheCityBox) {

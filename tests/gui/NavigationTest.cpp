@@ -22,14 +22,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct ShownWindow {
-    ShownWindow() {
-        rig.addPlayer(validPlayerBytes());
-        window = rig.startShown();
-        window->activateWindow();
-    }
-    TestRig rig;
-    std::unique_ptr<Form1> window;
+struct ShownWindow : PlayerWindow {
+    ShownWindow() { window->activateWindow(); }
 
     // Visibility of parametre, egaliseur, Freq_FM, srs, Frame8, Frame13.
     std::array<bool, 6> visibility() const {

@@ -34,6 +34,22 @@ void TestRig::putBesideProgram(const QString& name, const QByteArray& bytes) {
     writeFile(programFolder + "/" + name, bytes);
 }
 
+PlayerWindow::PlayerWindow(const QByteArray& bytes, const std::function<void(TestRig&)>& prepare) {
+    rig.addPlayer(bytes);
+    if (prepare) {
+        prepare(rig);
+    }
+    window = rig.startShown();
+}
+
+int PlayerWindow::byte(int offset) const {
+    return window->image().byte(offset);
+}
+
+QByteArray PlayerWindow::bytes(int offset, int count) const {
+    return window->image().fileBytes().mid(offset, count);
+}
+
 std::unique_ptr<Form1> TestRig::start() {
     auto window = std::make_unique<Form1>(Seams{volumes, messages, programFolder});
     if (!window->Form_Load()) {

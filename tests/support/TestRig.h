@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 struct FakeVolumes : VolumeList {
@@ -50,6 +51,22 @@ private:
 
 // The file content of a valid player at factory settings.
 QByteArray validPlayerBytes();
+
+// What every edit leaves on the status line until the player has it.
+inline const QString kUnsavedWarning =
+    QStringLiteral("attention votre modification n'est pas enregistée dans l'ostrel");
+
+// The window started and shown on one player holding `bytes`; `prepare` may
+// set up the computer (a station list beside the program...) before start-up.
+struct PlayerWindow {
+    explicit PlayerWindow(const QByteArray& bytes = validPlayerBytes(),
+                          const std::function<void(TestRig&)>& prepare = {});
+    TestRig rig;
+    std::unique_ptr<Form1> window;
+
+    int byte(int offset) const;
+    QByteArray bytes(int offset, int count) const;
+};
 
 QByteArray readFile(const QString& path);
 // No write permission left for anyone: how the player's file stays read-only.
