@@ -37,6 +37,35 @@ QString fromCp1252(QByteArrayView bytes) {
     return text;
 }
 
+enum class Encoding { Utf8, Cp1252 };
+
+// The station file's text bytes and how they are written: UTF-8 when the
+// bytes after one leading byte-order mark (if any) are valid UTF-8, otherwise
+// the whole file in the Windows code page.
+struct EncodedText {
+    QByteArrayView bytes;
+    Encoding encoding;
+};
+
+EncodedText encodedText(QByteArrayView file) {
+    const QByteArrayView text =
+        file.startsWith(kByteOrderMark) ? file.sliced(kByteOrderMark.size()) : file;
+    if (text.isValidUtf8()) {
+        return {text, Encoding::Utf8};
+    }
+    return {file, Encoding::Cp1252};
+}
+
+QString textOf(QByteArrayView bytes, Encoding encoding) {
+    if (encoding == Encoding::Cp1252) {
+        return fromCp1252(bytes);
+    }
+    // Any byte-order mark left is a character of the text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
 // The Windows code page's byte for a character; none when it has no byte.
 std::optional<char> toCp1252(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -211,24 +240,13 @@ std::optional<QByteArray> readWhole(const QString& path) {
     return bytes;
 }
 
-// The station file's bytes, when they can be split before decoding: valid
-// UTF-8 (after one byte-order mark, if any), or the Windows code page. Invalid
-// UTF-8 after a byte-order mark reads with replacement characters, and a
-// second mark would be dropped: decode() reads those files whole.
+// The station file's text, split into entries before anything is decoded.
 class FileText {
 public:
-    enum class Encoding { Utf8, Cp1252 };
-
-    static std::optional<FileText> of(const QByteArray& file) {
-        const QByteArrayView bytes(file);
-        if (bytes.startsWith(kByteOrderMark)) {
-            const QByteArrayView rest = bytes.sliced(kByteOrderMark.size());
-            if (rest.startsWith(kByteOrderMark) || !rest.isValidUtf8()) {
-                return std::nullopt;
-            }
-            return FileText(rest, Encoding::Utf8);
-        }
-        return FileText(bytes, bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Cp1252);
+    explicit FileText(const QByteArray& file) {
+        const EncodedText text = encodedText(file);
+        bytes_ = text.bytes;
+        encoding_ = text.encoding;
     }
 
     const char* data() const { return bytes_.data(); }
@@ -237,14 +255,7 @@ public:
 
     // A span's text, as decode() gives it in the whole text.
     QString decode(Span span) const {
-        const QByteArrayView piece = bytes_.sliced(span.begin, span.size());
-        if (encoding_ == Encoding::Cp1252) {
-            return fromCp1252(piece);
-        }
-        // A byte-order mark inside the file is a character of the text.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                      QStringDecoder::Flag::ConvertInitialBom);
-        return utf8.decode(piece);
+        return textOf(bytes_.sliced(span.begin, span.size()), encoding_);
     }
 
     // The file's bytes for a text; none when no text of the file can be it.
@@ -382,14 +393,8 @@ const char16_t* unitsOf(const QString& text) {
 } // namespace
 
 QString decode(const QByteArray& bytes) {
-    // One leading mark says the file is UTF-8; any mark after it is text.
-    const QByteArrayView text = bytes.startsWith(kByteOrderMark)
-                                    ? QByteArrayView(bytes).sliced(kByteOrderMark.size())
-                                    : QByteArrayView(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString decoded = utf8.decode(text);
-    return utf8.hasError() ? fromCp1252(bytes) : decoded;
+    const EncodedText text = encodedText(bytes);
+    return textOf(text.bytes, text.encoding);
 }
 
 QStringList entries(const QString& text) {
@@ -424,16 +429,13 @@ QStringList stationItems(const QStringList& entries, const QString& cityItem) {
 }
 
 QStringList cityItemsOfFile(const QByteArray& bytes) {
-    const std::optional<FileText> file = FileText::of(bytes);
-    if (!file) {
-        return cityItems(entries(decode(bytes)));
-    }
+    const FileText file(bytes);
     QStringList items;
     const auto decodeSpan = [&](Span span) {
-        return file->decode(span);
+        return file.decode(span);
     };
-    forEachEntry(file->data(), file->size(), [&](Span entry) {
-        if (auto item = cityItemOf(file->data(), entry, decodeSpan)) {
+    forEachEntry(file.data(), file.size(), [&](Span entry) {
+        if (auto item = cityItemOf(file.data(), entry, decodeSpan)) {
             items.append(std::move(*item));
         }
     });
@@ -442,26 +444,25 @@ QStringList cityItemsOfFile(const QByteArray& bytes) {
 
 QStringList stationItemsOfFile(const QByteArray& bytes, const QString& cityItem) {
     const QString wanted = nameOf(cityItem);
-    const std::optional<FileText> file = FileText::of(bytes);
+    const FileText file(bytes);
     // A name with a lone surrogate may end where the file has a character
     // beyond U+FFFF: the whole text decides that.
-    if (!file ||
-        (file->encoding() == FileText::Encoding::Utf8 && !QStringView(wanted).isValidUtf16())) {
+    if (file.encoding() == Encoding::Utf8 && !QStringView(wanted).isValidUtf16()) {
         return stationItems(entries(decode(bytes)), cityItem);
     }
-    const std::optional<QByteArray> name = file->encode(wanted);
+    const std::optional<QByteArray> name = file.encode(wanted);
     if (!name) {
         return stationsOf(QString());
     }
     std::optional<Span> chosen;
-    if (!lastEntryNamedWithoutQuotes(*file, *name, chosen)) {
-        forEachEntry(file->data(), file->size(), [&](Span entry) {
-            if (file->isNamed(entry, *name)) {
+    if (!lastEntryNamedWithoutQuotes(file, *name, chosen)) {
+        forEachEntry(file.data(), file.size(), [&](Span entry) {
+            if (file.isNamed(entry, *name)) {
                 chosen = entry; // the last entry of the city wins
             }
         });
     }
-    return stationsOf(chosen ? file->decode(*chosen) : QString());
+    return stationsOf(chosen ? file.decode(*chosen) : QString());
 }
 
 std::optional<QStringList> readCityItems(const QString& path) {

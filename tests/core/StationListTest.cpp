@@ -173,7 +173,9 @@ TEST(Stations, OnlyValidUtf8IsReadAsUtf8WithOrWithoutItsMark) {
     for (const auto& c : cases) {
         EXPECT_EQ(decode(c.file), c.text) << c.file.toHex().toStdString();
         const QByteArray line = c.file + "_;75;88.1;A\n";
-        EXPECT_EQ(cityItemsOfFile(line), cityItems(entries(decode(line))))
+        const QStringList all = entries(decode(line));
+        ASSERT_EQ(cityItemsOfFile(line), cityItems(all)) << line.toHex().toStdString();
+        EXPECT_EQ(stationItemsOfFile(line, cityItems(all).value(0)), QStringList{"88.1 A"})
             << line.toHex().toStdString();
     }
 }
