@@ -54,6 +54,16 @@ void checkText(const QString& text) {
     if (!text.contains(u'.') && !text.contains(u',')) {
         FUZZ_REQUIRE(input.kind == PresetInput::Kind::Unreadable);
     }
+    // Refused or kept on the kHz typed, whole MHz plus the first tenth.
+    const QChar separator = text.contains(u'.') ? u'.' : u',';
+    if (const qsizetype at = text.indexOf(separator);
+        at >= 0 && input.kind != PresetInput::Kind::Unreadable) {
+        const double typed = std::nearbyint(referenceValue(text.left(at)) * 1000 +
+                                            referenceValue(text.mid(at + 1, 1)) * 100);
+        const bool inRange = typed >= kLowestPresetKHz && typed <= kHighestPresetKHz;
+        FUZZ_REQUIRE(inRange == (input.kind == PresetInput::Kind::Valid));
+        FUZZ_REQUIRE(inRange ? std::abs(input.kHz - typed) <= 50 : input.kHz == typed);
+    }
     if (input.kind != PresetInput::Kind::Valid) {
         return;
     }

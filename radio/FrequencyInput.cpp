@@ -92,14 +92,18 @@ PresetInput readPresetFrequency(const QString& text) {
     }
     const double whole = numericValue(text.left(at));
     const double tenths = numericValue(text.mid(at + 1, 1));
-    // Presets go by 100 kHz. The whole part is a whole number unless it was
-    // typed with an exponent ("9333e-2"): then the nearest tenth of a MHz is
-    // kept, so that the player never gets a frequency its box cannot show.
-    const double kHz = std::nearbyint(whole * 10 + tenths) * 100; // a half goes to even
+    const double kHz = std::nearbyint(whole * 1000 + tenths * 100); // a half goes to even
     if (!(std::abs(kHz) <= std::numeric_limits<std::int32_t>::max())) {
         return {PresetInput::Kind::Unreadable};
     }
     const auto value = static_cast<std::int32_t>(kHz);
-    const bool tunable = value >= kLowestPresetKHz && value <= kHighestPresetKHz;
-    return {tunable ? PresetInput::Kind::Valid : PresetInput::Kind::OutOfRange, value};
+    if (value < kLowestPresetKHz || value > kHighestPresetKHz) {
+        return {PresetInput::Kind::OutOfRange, value};
+    }
+    // Presets go by 100 kHz. The whole part is a whole number unless it was
+    // typed with an exponent ("9333e-2"): then the nearest tenth of a MHz is
+    // kept, so that the player never gets a frequency its box cannot show.
+    // The range is judged before, on what was typed: 108.04 MHz is refused.
+    const auto tenthsOfMHz = static_cast<std::int32_t>(std::nearbyint(value / 100.0));
+    return {PresetInput::Kind::Valid, tenthsOfMHz * 100};
 }
