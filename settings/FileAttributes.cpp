@@ -24,17 +24,15 @@ std::optional<quint32> fatAttributes([[maybe_unused]] int fd) {
     return std::nullopt;
 }
 
-void setHiddenAndSystem([[maybe_unused]] const QByteArray& native,
-                        [[maybe_unused]] const FileAttributes& wanted) {
+void setFatAttributes([[maybe_unused]] const QByteArray& native,
+                      [[maybe_unused]] const FileAttributes& wanted) {
 #ifdef Q_OS_LINUX
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
     if (auto attributes = fatAttributes(fd)) {
-        quint32 bits = *attributes & ~quint32(ATTR_HIDDEN | ATTR_SYS);
-        bits |= wanted.hidden ? ATTR_HIDDEN : 0;
-        bits |= wanted.system ? ATTR_SYS : 0;
+        const quint32 bits = fatAttributeBits(*attributes, wanted);
         if (bits != *attributes) {
             // Refused where the user may not change the system bit: not an error.
             (void)::ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits);
@@ -45,15 +43,33 @@ void setHiddenAndSystem([[maybe_unused]] const QByteArray& native,
 }
 } // namespace
 
+quint32 fatAttributeBits(quint32 current, const FileAttributes& wanted) {
+#ifdef Q_OS_LINUX
+    quint32 bits = current & ~quint32(ATTR_RO | ATTR_HIDDEN | ATTR_SYS);
+    bits |= wanted.readOnly ? ATTR_RO : 0;
+    bits |= wanted.hidden ? ATTR_HIDDEN : 0;
+    bits |= wanted.system ? ATTR_SYS : 0;
+    return bits;
+#else
+    (void)wanted;
+    return current;
+#endif
+}
+
 bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
     const QByteArray native = QFile::encodeName(path);
+    // On the player's FAT file system, read-only is a FAT attribute: setting it
+    // with the others gives the file the write permission its mount allows.
+    // A chmod that adds only the owner's write bit is quietly ignored there
+    // when the mount also lets group or others write.
+    setFatAttributes(native, attributes);
     struct stat status {};
     if (::stat(native.constData(), &status) != 0) {
         return false;
     }
-    setHiddenAndSystem(native, attributes);
-    const mode_t mode =
-        attributes.readOnly ? (status.st_mode & ~kWriteBits) : (status.st_mode | S_IWUSR);
-    return (mode & 07777) == (status.st_mode & 07777) ||
-           ::chmod(native.constData(), mode & 07777) == 0;
+    const mode_t current = status.st_mode & 07777;
+    const mode_t mode = attributes.readOnly   ? (current & ~kWriteBits)
+                        : (current & S_IWUSR) ? current
+                                              : (current | S_IWUSR);
+    return mode == current || ::chmod(native.constData(), mode) == 0;
 }

@@ -14,3 +14,7 @@ struct FileAttributes {
 // quietly left alone elsewhere. Returns false when the read-only part could
 // not be set.
 bool setFileAttributes(const QString& path, const FileAttributes& attributes);
+
+// The FAT attribute byte with read-only, hidden and system as wanted and
+// every other bit (archive, among them) as it was.
+quint32 fatAttributeBits(quint32 current, const FileAttributes& wanted);

@@ -1,5 +1,6 @@
 // Reading, writing and saving settings files on a real file system.
 #include "settings/SettingsFile.h"
+#include "settings/FileAttributes.h"
 #include "support/SmallTmpfs.h"
 
 #include <QDir>
@@ -172,6 +173,25 @@ TEST(WritePlayerFile, ReportsAFileThatCouldNotBeMadeReadOnlyAgain) {
     ASSERT_NE(WEXITSTATUS(status), 3) << "could not become another user";
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the unprotected file was reported as a plain success";
     EXPECT_EQ(contentOf(path), pattern(699, 9));
+}
+
+TEST(FatAttributes, ReadOnlyHiddenAndSystemAsWantedEveryOtherBitKept) {
+    // FAT attribute bits: 0x01 read-only, 0x02 hidden, 0x04 system, 0x20 archive.
+    const struct {
+        quint32 current;
+        FileAttributes wanted;
+        quint32 bits;
+    } cases[] = {
+        // Lifting read-only on the player's file before writing: on a FAT
+        // mount that lets group or others write, only this bit lifts it.
+        {0x27, {.readOnly = false, .hidden = true, .system = true}, 0x26},
+        {0x20, {.readOnly = true, .hidden = true, .system = true}, 0x27},
+        {0x07, {.readOnly = false, .hidden = false, .system = false}, 0x00},
+        {0x21, {.readOnly = true, .hidden = false, .system = false}, 0x21},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fatAttributeBits(c.current, c.wanted), c.bits) << c.current;
+    }
 }
 
 TEST(SaveBackupFile, WritesExactlyTheImageInPlaceOfAnyOldBackup) {
