@@ -63,6 +63,7 @@ TEST(PresetFrequency, WholeMegahertzAndOneDecimalWithAPointOrAComma) {
         {"87.4", Kind::OutOfRange, 87400},
         {"87.05", Kind::OutOfRange, 87000},
         {"1.2.3", Kind::OutOfRange, 1200},
+        {"88,1.5", Kind::Valid, 88500},
         {".0", Kind::OutOfRange, 0},
         {"-88,5", Kind::OutOfRange, -87500},
         {"100", Kind::Unreadable, 0},

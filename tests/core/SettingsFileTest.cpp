@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -30,6 +31,34 @@ void put(const QString& path, const QByteArray& bytes) {
 QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The user "nobody" runs the check in a child process; its verdict is the
+// exit code: 0 passed, 1 failed, 3 could not become that user.
+constexpr uid_t kNobody = 65534;
+int exitCodeAsNobody(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return 3;
+    }
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            ::_exit(3);
+        }
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return 3;
+    }
+    return WEXITSTATUS(status);
+}
+
+// A folder that another user may pass through, as a temporary one root made is not.
+void letOthersThrough(const QTemporaryDir& dir) {
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner |
+                                                      QFileDevice::ExeOther));
 }
 } // namespace
 
@@ -147,31 +176,42 @@ TEST(WritePlayerFile, ReportsAFileThatCouldNotBeMadeReadOnlyAgain) {
         GTEST_SKIP() << "needs root, to write as another user into a file root owns";
     }
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner |
-                                                      QFileDevice::ExeOther));
+    letOthersThrough(dir);
     const QString path = dir.filePath("settings.dat");
     put(path, pattern(699));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
 
-    // The user "nobody" writes, in a child process; its verdict is the exit code.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
-            ::_exit(3);
-        }
+    const int verdict = exitCodeAsNobody([&] {
         const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
-        const bool told = !outcome.written &&
-                          outcome.problem.contains(QString::fromUtf8("ont été écrites")) &&
-                          outcome.problem.contains(QString::fromUtf8("lecture seule"));
-        ::_exit(told ? 0 : 1);
+        return !outcome.written && outcome.problem.contains(QString::fromUtf8("ont été écrites")) &&
+               outcome.problem.contains(QString::fromUtf8("lecture seule"));
+    });
+    ASSERT_NE(verdict, 3) << "could not become another user";
+    EXPECT_EQ(verdict, 0) << "the unprotected file was reported as a plain success";
+    EXPECT_EQ(contentOf(path), pattern(699, 9));
+}
+
+// Root writes into a read-only file anyway; the player's owner must not need to.
+TEST(WritePlayerFile, LiftsReadOnlyForAnOwnerWithoutRootRights) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "runs as root only; as a plain user the tests above already write so";
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_NE(WEXITSTATUS(status), 3) << "could not become another user";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the unprotected file was reported as a plain success";
+    QTemporaryDir dir;
+    letOthersThrough(dir);
+    const QString path = dir.filePath("settings.dat");
+    put(path, pattern(699));
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(::chown(native.constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(native.constData(), 0444), 0);
+
+    const int verdict = exitCodeAsNobody([&] {
+        const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+        struct stat status {};
+        return outcome.written && ::stat(native.constData(), &status) == 0 &&
+               (status.st_mode & 0222) == 0;
+    });
+    ASSERT_NE(verdict, 3) << "could not become another user";
+    EXPECT_EQ(verdict, 0) << "not written, or not left read-only";
     EXPECT_EQ(contentOf(path), pattern(699, 9));
 }
 
