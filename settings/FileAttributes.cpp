@@ -68,8 +68,6 @@ bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
         return false;
     }
     const mode_t current = status.st_mode & 07777;
-    const mode_t mode = attributes.readOnly   ? (current & ~kWriteBits)
-                        : (current & S_IWUSR) ? current
-                                              : (current | S_IWUSR);
+    const mode_t mode = attributes.readOnly ? (current & ~kWriteBits) : (current | S_IWUSR);
     return mode == current || ::chmod(native.constData(), mode) == 0;
 }
