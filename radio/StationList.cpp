@@ -243,24 +243,21 @@ std::optional<QByteArray> readWhole(const QString& path) {
 // The station file's text, split into entries before anything is decoded.
 class FileText {
 public:
-    explicit FileText(const QByteArray& file) {
-        const EncodedText text = encodedText(file);
-        bytes_ = text.bytes;
-        encoding_ = text.encoding;
-    }
+    explicit FileText(const QByteArray& file)
+        : text_(encodedText(file)) {}
 
-    const char* data() const { return bytes_.data(); }
-    qsizetype size() const { return bytes_.size(); }
-    Encoding encoding() const { return encoding_; }
+    const char* data() const { return text_.bytes.data(); }
+    qsizetype size() const { return text_.bytes.size(); }
+    Encoding encoding() const { return text_.encoding; }
 
     // A span's text, as decode() gives it in the whole text.
     QString decode(Span span) const {
-        return textOf(bytes_.sliced(span.begin, span.size()), encoding_);
+        return textOf(text_.bytes.sliced(span.begin, span.size()), text_.encoding);
     }
 
     // The file's bytes for a text; none when no text of the file can be it.
     std::optional<QByteArray> encode(const QString& text) const {
-        if (encoding_ == Encoding::Utf8) {
+        if (text_.encoding == Encoding::Utf8) {
             return text.toUtf8();
         }
         QByteArray bytes(text.size(), Qt::Uninitialized);
@@ -284,7 +281,7 @@ public:
             return false;
         }
         const qsizetype extra = firstField(data(), entry).end - (entry.begin + size);
-        if (encoding_ == Encoding::Cp1252) {
+        if (text_.encoding == Encoding::Cp1252) {
             return extra == 1;
         }
         // Valid UTF-8: one character below U+10000, of one, two or three bytes.
@@ -294,12 +291,7 @@ public:
     }
 
 private:
-    FileText(QByteArrayView bytes, Encoding encoding)
-        : bytes_(bytes)
-        , encoding_(encoding) {}
-
-    QByteArrayView bytes_;
-    Encoding encoding_;
+    EncodedText text_;
 };
 
 // In a file without double quotes every entry starts after a delimiter and

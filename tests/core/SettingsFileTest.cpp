@@ -33,13 +33,13 @@ QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The user "nobody" runs the check in a child process; its verdict is the
-// exit code: 0 passed, 1 failed, 3 could not become that user.
+// The user "nobody" runs the check in a child process; `failure` says what a
+// false check means.
 constexpr uid_t kNobody = 65534;
-int exitCodeAsNobody(const std::function<bool()>& check) {
+::testing::AssertionResult passesAsNobody(const std::function<bool()>& check, const char* failure) {
     const pid_t child = ::fork();
     if (child < 0) {
-        return 3;
+        return ::testing::AssertionFailure() << "could not start a child process";
     }
     if (child == 0) {
         if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
@@ -48,10 +48,13 @@ int exitCodeAsNobody(const std::function<bool()>& check) {
         ::_exit(check() ? 0 : 1);
     }
     int status = 0;
-    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        return 3;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 3) {
+        return ::testing::AssertionFailure() << "could not become another user";
     }
-    return WEXITSTATUS(status);
+    if (WEXITSTATUS(status) != 0) {
+        return ::testing::AssertionFailure() << failure;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // A folder that another user may pass through, as a temporary one root made is not.
@@ -181,13 +184,14 @@ TEST(WritePlayerFile, ReportsAFileThatCouldNotBeMadeReadOnlyAgain) {
     put(path, pattern(699));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
 
-    const int verdict = exitCodeAsNobody([&] {
-        const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
-        return !outcome.written && outcome.problem.contains(QString::fromUtf8("ont été écrites")) &&
-               outcome.problem.contains(QString::fromUtf8("lecture seule"));
-    });
-    ASSERT_NE(verdict, 3) << "could not become another user";
-    EXPECT_EQ(verdict, 0) << "the unprotected file was reported as a plain success";
+    EXPECT_TRUE(passesAsNobody(
+        [&] {
+            const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+            return !outcome.written &&
+                   outcome.problem.contains(QString::fromUtf8("ont été écrites")) &&
+                   outcome.problem.contains(QString::fromUtf8("lecture seule"));
+        },
+        "the unprotected file was reported as a plain success"));
     EXPECT_EQ(contentOf(path), pattern(699, 9));
 }
 
@@ -204,14 +208,14 @@ TEST(WritePlayerFile, LiftsReadOnlyForAnOwnerWithoutRootRights) {
     ASSERT_EQ(::chown(native.constData(), kNobody, kNobody), 0);
     ASSERT_EQ(::chmod(native.constData(), 0444), 0);
 
-    const int verdict = exitCodeAsNobody([&] {
-        const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
-        struct stat status {};
-        return outcome.written && ::stat(native.constData(), &status) == 0 &&
-               (status.st_mode & 0222) == 0;
-    });
-    ASSERT_NE(verdict, 3) << "could not become another user";
-    EXPECT_EQ(verdict, 0) << "not written, or not left read-only";
+    EXPECT_TRUE(passesAsNobody(
+        [&] {
+            const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
+            struct stat status {};
+            return outcome.written && ::stat(native.constData(), &status) == 0 &&
+                   (status.st_mode & 0222) == 0;
+        },
+        "not written, or not left read-only"));
     EXPECT_EQ(contentOf(path), pattern(699, 9));
 }
 

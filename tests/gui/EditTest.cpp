@@ -18,8 +18,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {} // namespace
-
 TEST(Edit, EveryOptionButtonStoresItsIndexWithItsStatusEffect) {
     PlayerWindow shown;
     Form1& w = *shown.window;
