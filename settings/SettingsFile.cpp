@@ -60,6 +60,8 @@ QString backupReason(int error) {
         return QStringLiteral("le dossier du programme est introuvable");
     case EISDIR:
         return QStringLiteral("un dossier porte le nom de la sauvegarde");
+    case EIO:
+        return QStringLiteral("erreur d'entrée-sortie sur le disque");
     default:
         return QStringLiteral("erreur du système n° %1").arg(error);
     }
@@ -81,18 +83,19 @@ template <typename Operation> auto retrying(Operation operation) {
 }
 
 // One positioned write of every byte, flushed to the device.
-std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes) {
+std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
+                                 const FileCalls& calls) {
     const int fd = retrying([&] { return ::open(native.constData(), O_WRONLY | O_CLOEXEC); });
     if (fd < 0) {
         return errno;
     }
     const ssize_t written = retrying(
-        [&] { return ::pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0); });
+        [&] { return calls.pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0); });
     int error = written < 0 ? errno : 0;
     if (error == 0 && written != bytes.size()) {
         error = ENOSPC; // a short write on a regular file means no room
     }
-    if (error == 0 && ::fsync(fd) != 0) {
+    if (error == 0 && calls.fsync(fd) != 0) {
         error = errno;
     }
     if (::close(fd) != 0 && error == 0) {
@@ -102,7 +105,7 @@ std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& byt
 }
 
 // Reads the bytes back from the device, not from the cache of what was just written.
-bool readsBackAs(const QByteArray& native, const QByteArray& bytes) {
+bool readsBackAs(const QByteArray& native, const QByteArray& bytes, const FileCalls& calls) {
     const int fd = retrying([&] { return ::open(native.constData(), O_RDONLY | O_CLOEXEC); });
     if (fd < 0) {
         return false;
@@ -112,7 +115,7 @@ bool readsBackAs(const QByteArray& native, const QByteArray& bytes) {
 #endif
     QByteArray readBack(bytes.size(), '\0');
     const ssize_t count = retrying(
-        [&] { return ::pread(fd, readBack.data(), static_cast<size_t>(readBack.size()), 0); });
+        [&] { return calls.pread(fd, readBack.data(), static_cast<size_t>(readBack.size()), 0); });
     ::close(fd);
     return count == bytes.size() && readBack == bytes;
 }
@@ -134,7 +137,7 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
     return bytes;
 }
 
-WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
+WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
     const QByteArray native = QFile::encodeName(path);
     struct stat status {};
     if (::stat(native.constData(), &status) != 0) {
@@ -145,14 +148,14 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
     }
 
     setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
-    const std::optional<int> error = writeAndFlush(native, bytes);
+    const std::optional<int> error = writeAndFlush(native, bytes, calls);
     const bool readOnlyAgain =
         setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
 
     if (error) {
         return playerFailure(systemReason(*error));
     }
-    if (!readsBackAs(native, bytes)) {
+    if (!readsBackAs(native, bytes, calls)) {
         return playerFailure(
             QStringLiteral("le fichier relu sur l'ostrel ne correspond pas à ce qui "
                            "a été écrit (le lecteur a-t-il été débranché ?)"));
@@ -165,7 +168,7 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes) {
     return {true, QString()};
 }
 
-WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes) {
+WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
     const auto failure = [&](const QString& reason) {
         return WriteOutcome{false,
                             QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. "
@@ -184,13 +187,14 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes) {
         error = errno;
     }
     if (!error) {
-        const ssize_t written = retrying(
-            [&] { return ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())); });
+        const ssize_t written = retrying([&] {
+            return calls.pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0);
+        });
         if (written != bytes.size()) {
             error = written < 0 ? errno : ENOSPC;
         }
     }
-    if (!error && ::fsync(fd) != 0) {
+    if (!error && calls.fsync(fd) != 0) {
         error = errno;
     }
     if (::close(fd) != 0 && !error) {

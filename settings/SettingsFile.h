@@ -4,6 +4,8 @@
 #include <QString>
 
 #include <optional>
+#include <sys/types.h>
+#include <unistd.h>
 
 // Reads a settings file whole. None when it cannot be opened or read, or when
 // it holds more bytes than a settings image can (800): nothing is half-read.
@@ -16,14 +18,25 @@ struct WriteOutcome {
     QString problem;
 };
 
+// The system calls that carry the bytes to the disk and back: the real ones,
+// unless a test puts failing ones in their place (a short write, a flush that
+// fails, a disk that returns other bytes than it was given).
+struct FileCalls {
+    ssize_t (*pwrite)(int fd, const void* data, size_t size, off_t offset) = ::pwrite;
+    int (*fsync)(int fd) = ::fsync;
+    ssize_t (*pread)(int fd, void* data, size_t size, off_t offset) = ::pread;
+};
+
 // Writes `bytes` over the beginning of the player's existing settings.dat:
 // never creates it, never shortens it, later bytes stay as they are. The
 // read-only attribute is lifted for the write; afterwards the file is left
 // read-only, hidden and system. The bytes are flushed to the device and read
 // back, and the file made read-only again, before the write counts as done.
-WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes);
+WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
+                             const FileCalls& calls = {});
 
 // Replaces the backup with exactly `bytes`: they go to a temporary file beside
 // it, which then takes the backup's place, so a failed save leaves the old
 // backup whole.
-WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes);
+WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes,
+                            const FileCalls& calls = {});

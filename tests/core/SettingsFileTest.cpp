@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -63,6 +64,61 @@ void letOthersThrough(const QTemporaryDir& dir) {
                                                       QFileDevice::ExeOwner |
                                                       QFileDevice::ExeOther));
 }
+
+// Disks that fail in ways a real one only does when it is unplugged or worn.
+ssize_t writesAllButOneByte(int fd, const void* data, size_t size, off_t offset) {
+    return ::pwrite(fd, data, size - 1, offset);
+}
+ssize_t refusesToWrite(int, const void*, size_t, off_t) {
+    errno = EIO;
+    return -1;
+}
+int failsToFlush(int) {
+    errno = EIO;
+    return -1;
+}
+ssize_t readsOneByteChanged(int fd, void* data, size_t size, off_t offset) {
+    const ssize_t count = ::pread(fd, data, size, offset);
+    if (count > 0) {
+        static_cast<char*>(data)[count / 2] ^= 0x10;
+    }
+    return count;
+}
+ssize_t readsAllButOneByte(int fd, void* data, size_t size, off_t offset) {
+    return ::pread(fd, data, size - 1, offset);
+}
+// A write that a signal interrupts once, before anything was written.
+int interruptionsLeft = 0;
+ssize_t interruptedOnce(int fd, const void* data, size_t size, off_t offset) {
+    if (interruptionsLeft > 0) {
+        --interruptionsLeft;
+        errno = EINTR;
+        return -1;
+    }
+    return ::pwrite(fd, data, size, offset);
+}
+
+FileCalls with(decltype(FileCalls::pwrite) pwrite) {
+    FileCalls calls;
+    calls.pwrite = pwrite;
+    return calls;
+}
+FileCalls with(decltype(FileCalls::fsync) fsync) {
+    FileCalls calls;
+    calls.fsync = fsync;
+    return calls;
+}
+FileCalls with(decltype(FileCalls::pread) pread) {
+    FileCalls calls;
+    calls.pread = pread;
+    return calls;
+}
+
+bool writeProtected(const QString& path) {
+    return (QFileInfo(path).permissions() &
+            (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) ==
+           QFileDevice::Permissions();
+}
 } // namespace
 
 TEST(ReadSettingsFile, ReadsUpTo800BytesWholeAndNothingLonger) {
@@ -108,10 +164,7 @@ TEST(WritePlayerFile, OverwritesTheStartInPlaceAndLeavesTheFileReadOnly) {
         ASSERT_EQ(after.size(), c.sizeAfter);
         EXPECT_EQ(after.left(699), image);
         EXPECT_EQ(after.mid(699), before.mid(699)) << "bytes past the image are kept";
-        EXPECT_EQ(QFileInfo(path).permissions() &
-                      (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther),
-                  QFileDevice::Permissions())
-            << "left read-only";
+        EXPECT_TRUE(writeProtected(path)) << "left read-only";
     }
 }
 
@@ -219,6 +272,50 @@ TEST(WritePlayerFile, LiftsReadOnlyForAnOwnerWithoutRootRights) {
     EXPECT_EQ(contentOf(path), pattern(699, 9));
 }
 
+TEST(WritePlayerFile, AFailingDiskIsReportedNeverTakenForSuccess) {
+    const struct {
+        const char* disk;
+        FileCalls calls;
+        const char* says;
+    } cases[] = {
+        {"writes all but one byte", with(writesAllButOneByte), "est plein"},
+        {"refuses to write", with(refusesToWrite), "entrée-sortie"},
+        {"fails to flush", with(failsToFlush), "entrée-sortie"},
+        {"reads one byte changed", with(readsOneByteChanged), "ne correspond pas"},
+        {"reads back all but one byte", with(readsAllButOneByte), "ne correspond pas"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.dat");
+        put(path, pattern(699));
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+
+        // The image ends in a zero byte, as a buffer filled short would.
+        QByteArray image = pattern(699, 9);
+        image[698] = '\0';
+        const WriteOutcome outcome = writePlayerFile(path, image, c.calls);
+        EXPECT_FALSE(outcome.written) << c.disk;
+        EXPECT_TRUE(
+            outcome.problem.startsWith("Vos modifications n'ont pas été écrites sur l'ostrel"))
+            << c.disk;
+        EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(c.says)))
+            << c.disk << ": " << outcome.problem.toStdString();
+        EXPECT_TRUE(writeProtected(path)) << c.disk << ": made read-only again";
+    }
+}
+
+TEST(WritePlayerFile, AnInterruptedWriteIsMadeAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.dat");
+    put(path, pattern(699));
+    interruptionsLeft = 1;
+
+    const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9), with(interruptedOnce));
+    EXPECT_TRUE(outcome.written) << outcome.problem.toStdString();
+    EXPECT_EQ(interruptionsLeft, 0);
+    EXPECT_EQ(contentOf(path), pattern(699, 9));
+}
+
 TEST(FatAttributes, ReadOnlyHiddenAndSystemAsWantedEveryOtherBitKept) {
     // FAT attribute bits: 0x01 read-only, 0x02 hidden, 0x04 system, 0x20 archive.
     const struct {
@@ -287,4 +384,30 @@ TEST(SaveBackupFile, AFullDiskIsReportedAndTheOldBackupKept) {
     const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11));
     EXPECT_FALSE(outcome.written);
     EXPECT_EQ(contentOf(path), pattern(699, 7));
+}
+
+TEST(SaveBackupFile, AFailingDiskLeavesTheOldBackupAndNoTemporaryFile) {
+    const struct {
+        const char* disk;
+        FileCalls calls;
+        const char* says;
+    } cases[] = {
+        {"writes all but one byte", with(writesAllButOneByte), "le disque est plein"},
+        {"refuses to write", with(refusesToWrite), "entrée-sortie"},
+        {"fails to flush", with(failsToFlush), "entrée-sortie"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.dat");
+        put(path, pattern(699, 7));
+
+        const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11), c.calls);
+        EXPECT_FALSE(outcome.written) << c.disk;
+        EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(c.says)))
+            << c.disk << ": " << outcome.problem.toStdString();
+        EXPECT_EQ(contentOf(path), pattern(699, 7)) << c.disk;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"settings.dat"})
+            << c.disk << ": the temporary file is removed";
+    }
 }
