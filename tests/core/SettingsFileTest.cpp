@@ -114,6 +114,13 @@ FileCalls with(decltype(FileCalls::pread) pread) {
     return calls;
 }
 
+// A failing disk, and what the message about it must say.
+struct FailingDisk {
+    const char* disk;
+    FileCalls calls;
+    const char* says;
+};
+
 bool writeProtected(const QString& path) {
     return (QFileInfo(path).permissions() &
             (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) ==
@@ -273,11 +280,7 @@ TEST(WritePlayerFile, LiftsReadOnlyForAnOwnerWithoutRootRights) {
 }
 
 TEST(WritePlayerFile, AFailingDiskIsReportedNeverTakenForSuccess) {
-    const struct {
-        const char* disk;
-        FileCalls calls;
-        const char* says;
-    } cases[] = {
+    const FailingDisk cases[] = {
         {"writes all but one byte", with(writesAllButOneByte), "est plein"},
         {"refuses to write", with(refusesToWrite), "entrée-sortie"},
         {"fails to flush", with(failsToFlush), "entrée-sortie"},
@@ -387,11 +390,7 @@ TEST(SaveBackupFile, AFullDiskIsReportedAndTheOldBackupKept) {
 }
 
 TEST(SaveBackupFile, AFailingDiskLeavesTheOldBackupAndNoTemporaryFile) {
-    const struct {
-        const char* disk;
-        FileCalls calls;
-        const char* says;
-    } cases[] = {
+    const FailingDisk cases[] = {
         {"writes all but one byte", with(writesAllButOneByte), "le disque est plein"},
         {"refuses to write", with(refusesToWrite), "entrée-sortie"},
         {"fails to flush", with(failsToFlush), "entrée-sortie"},
