@@ -12,6 +12,8 @@ void Form1::enreg_ostrel_Click() {
     SettingsPath = DeviceSettingsPath;
     const WriteOutcome outcome = writePlayerFile(DeviceSettingsPath, SettingsImage_.fileBytes());
     if (!outcome.written) {
+        // The success of an earlier write must not stay under the failure.
+        Label10->warnUnsaved();
         seams_.messages.show(outcome.problem);
         return;
     }
@@ -24,12 +26,18 @@ QString Form1::backupPath() const {
 }
 
 void Form1::Command8_Click() {
+    const QString saved = QStringLiteral("fichier sauvegardé");
     const WriteOutcome outcome = saveBackupFile(backupPath(), SettingsImage_.fileBytes());
     if (!outcome.written) {
+        // An earlier save's success must not stay under the failure; any
+        // other text (such as the unsaved warning) still holds.
+        if (Label10->text() == saved) {
+            Label10->clear();
+        }
         seams_.messages.show(outcome.problem);
         return;
     }
-    Label10->setText(QStringLiteral("fichier sauvegardé"));
+    Label10->setText(saved);
     Command2->setEnabled(true);
 }
 
