@@ -93,7 +93,8 @@ PresetInput readPresetFrequency(const QString& text) {
     const double whole = numericValue(text.left(at));
     const double tenths = numericValue(text.mid(at + 1, 1));
     const double kHz = std::nearbyint(whole * 1000 + tenths * 100); // a half goes to even
-    if (!(std::abs(kHz) <= std::numeric_limits<std::int32_t>::max())) {
+    using Limits = std::numeric_limits<std::int32_t>;
+    if (!(kHz >= Limits::min() && kHz <= Limits::max())) {
         return {PresetInput::Kind::Unreadable};
     }
     const auto value = static_cast<std::int32_t>(kHz);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 TEST(NumericValue, ReadsTheLeadingNumberSkippingBlanks) {
     const struct {
@@ -71,6 +72,12 @@ TEST(PresetFrequency, WholeMegahertzAndOneDecimalWithAPointOrAComma) {
         {" ", Kind::Unreadable, 0},
         {"99999999999.5", Kind::Unreadable, 0},
         {"1e400.1", Kind::Unreadable, 0},
+        // Any kHz value a 32-bit integer holds is judged against the range;
+        // only what lies beyond it cannot be read.
+        {"-2147483648e-3,0", Kind::OutOfRange, std::numeric_limits<std::int32_t>::min()},
+        {"2147483647e-3,0", Kind::OutOfRange, 2147483647},
+        {"-2147483649e-3,0", Kind::Unreadable, 0},
+        {"2147483648e-3,0", Kind::Unreadable, 0},
         // A whole part typed with an exponent still lands on a tenth of a MHz,
         // once the kHz typed are within the range.
         {"9333e-2.5", Kind::Valid, 93800},
