@@ -82,13 +82,9 @@ template <typename Operation> auto retrying(Operation operation) {
     return result;
 }
 
-// One positioned write of every byte, flushed to the device.
-std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
-                                 const FileCalls& calls) {
-    const int fd = retrying([&] { return ::open(native.constData(), O_WRONLY | O_CLOEXEC); });
-    if (fd < 0) {
-        return errno;
-    }
+// Writes every byte at the start of the open file in one positioned write,
+// flushes them to the device and closes the file. The error, if any.
+std::optional<int> fillFlushAndClose(int fd, const QByteArray& bytes, const FileCalls& calls) {
     const ssize_t written = retrying(
         [&] { return calls.pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0); });
     int error = written < 0 ? errno : 0;
@@ -102,6 +98,16 @@ std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& byt
         error = errno;
     }
     return error == 0 ? std::nullopt : std::optional<int>(error);
+}
+
+// Writes over the beginning of an existing file, flushed to the device.
+std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
+                                 const FileCalls& calls) {
+    const int fd = retrying([&] { return ::open(native.constData(), O_WRONLY | O_CLOEXEC); });
+    if (fd < 0) {
+        return errno;
+    }
+    return fillFlushAndClose(fd, bytes, calls);
 }
 
 // Reads the bytes back from the device, not from the cache of what was just written.
@@ -185,20 +191,9 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
     std::optional<int> error;
     if (::fchmod(fd, 0644) != 0) {
         error = errno;
-    }
-    if (!error) {
-        const ssize_t written = retrying([&] {
-            return calls.pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0);
-        });
-        if (written != bytes.size()) {
-            error = written < 0 ? errno : ENOSPC;
-        }
-    }
-    if (!error && calls.fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && !error) {
-        error = errno;
+        ::close(fd);
+    } else {
+        error = fillFlushAndClose(fd, bytes, calls);
     }
     if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
         error = errno;
