@@ -1,9 +1,9 @@
 #include "Colours.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
@@ -11,43 +11,67 @@
 namespace colours {
 
 namespace {
+const char* const kSystemSurface = "ostrelSystemSurface";
+
 // Every role set explicitly, so that nothing is inherited from the page.
-QPalette systemPalette() {
-    QPalette palette = QApplication::palette();
+QPalette explicitPalette(const QPalette& source) {
+    QPalette palette = source;
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
             const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setColor(g, r, palette.color(g, r));
+            palette.setColor(g, r, source.color(g, r));
         }
     }
     return palette;
 }
-} // namespace
 
-void fillBackground(QWidget* widget, const QColor& colour) {
+void paint(QWidget* widget, const QColor& background, const QColor& text,
+           const QColor& disabledText) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabledText);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-void fillSystemBackground(QWidget* widget) {
-    fillBackground(widget, QApplication::palette().color(QPalette::Button));
+bool isControl(QWidget* widget) {
+    return qobject_cast<QPushButton*>(widget) != nullptr ||
+           qobject_cast<QLineEdit*>(widget) != nullptr ||
+           qobject_cast<QComboBox*>(widget) != nullptr ||
+           qobject_cast<QAbstractItemView*>(widget) != nullptr ||
+           qobject_cast<QScrollBar*>(widget) != nullptr;
+}
+} // namespace
+
+void fillBackground(QWidget* widget, const QColor& colour) {
+    paint(widget, colour, kTextOnLight, kDisabledTextOnLight);
 }
 
-void keepSystemColoursOfControls(QWidget* root) {
-    const QPalette palette = systemPalette();
+void fillSystemBackground(QWidget* widget) {
+    widget->setProperty(kSystemSurface, true);
+    widget->setAutoFillBackground(true);
+}
+
+void applySystemColours(QWidget* root, const QPalette& system) {
+    const QPalette controls = explicitPalette(system);
     for (QWidget* child : root->findChildren<QWidget*>()) {
-        const bool isControl = qobject_cast<QPushButton*>(child) != nullptr ||
-                               qobject_cast<QLineEdit*>(child) != nullptr ||
-                               qobject_cast<QComboBox*>(child) != nullptr ||
-                               qobject_cast<QAbstractItemView*>(child) != nullptr ||
-                               qobject_cast<QScrollBar*>(child) != nullptr;
-        if (isControl) {
-            child->setPalette(palette);
+        if (isControl(child)) {
+            child->setPalette(controls);
+        } else if (child->property(kSystemSurface).toBool()) {
+            paint(child, system.color(QPalette::Button), system.color(QPalette::ButtonText),
+                  system.color(QPalette::Disabled, QPalette::ButtonText));
         }
     }
+}
+
+void fillTextBox(QWidget* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, kTextOnLight);
+    palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledTextOnLight);
+    box->setPalette(palette);
 }
 
 } // namespace colours

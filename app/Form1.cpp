@@ -5,6 +5,7 @@
 #include "EventHooks.h"
 #include "OptionGroup.h"
 #include "PathLabel.h"
+#include "PlayerLock.h"
 #include "StatusLine.h"
 #include "Twips.h"
 #include "options/HomeOptions.h"
@@ -29,6 +30,7 @@ Form1::Form1(const Seams& seams)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     setFixedSize(twipsToPixels(6825), twipsToPixels(7410));
+    setPalette(seams_.palette);
     colours::fillBackground(this, colours::kLightGreen);
     setMouseTracking(true);
 
@@ -53,10 +55,12 @@ Form1::Form1(const Seams& seams)
         optionGroups_[static_cast<std::size_t>(group->field())] = group;
     }
 
-    colours::keepSystemColoursOfControls(this);
+    colours::applySystemColours(this, seams_.palette);
     wireHoverHelp();
     fin->setFocus();
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildButtonRows() {
     // "Fin" first and "Ecrire ostrel" second in the keyboard order.

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class EqualizerPage;
 class FmPage;
@@ -14,6 +15,7 @@ class HomeOptions;
 class OptionGroup;
 class OptionsPage;
 class PathLabel;
+class PlayerLock;
 class QLabel;
 class QPushButton;
 class SrsPage;
@@ -28,6 +30,7 @@ public:
     static const QString kCaption;
 
     explicit Form1(const Seams& seams);
+    ~Form1() override;
 
     // Start-up: finds the player and loads it. False when there is no player:
     // the program then ends without showing the window.
@@ -102,4 +105,5 @@ private:
     QString DeviceSettingsPath;
     QString SettingsPath;
     QString StationListPath;
+    std::unique_ptr<PlayerLock> playerLock_; // held while the window has the player open
 };

@@ -2,6 +2,7 @@
 #include "Form1.h"
 
 #include "PathLabel.h"
+#include "PlayerLock.h"
 #include "StatusLine.h"
 #include "radio/FmPage.h"
 #include "settings/SettingsProbe.h"
@@ -20,26 +21,23 @@ bool Form1::Form_Load() {
     Label11->setText(QString());
     centreOnScreen();
 
-    // The player is the last volume, in list order, whose root holds settings.dat.
-    QString deviceDrive;
-    QString fileName;
-    for (const QString& root : seams_.volumes.roots()) {
-        if (const auto found = settingsFileIn(root)) {
-            deviceDrive = root;
-            fileName = *found;
-        }
-    }
-    if (deviceDrive.isEmpty()) {
+    const std::optional<PlayerFile> player = findPlayerFile(seams_.volumes);
+    if (!player) {
         seams_.messages.show(QStringLiteral("l'ostrel n'a pas été trouvé"));
         return false;
     }
-    if (!deviceDrive.endsWith(QLatin1Char('/'))) {
-        deviceDrive += QLatin1Char('/');
+    const QString deviceDrive = player->root;
+
+    // A second window on the same player would silently undo this one's edits.
+    playerLock_ = std::make_unique<PlayerLock>(seams_.lockFolder, player->path());
+    if (playerLock_->take() == PlayerLock::Outcome::HeldElsewhere) {
+        seams_.messages.show(QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre"));
+        return false;
     }
 
     // One reading of the size serves both warnings: "attention" with the size,
     // then, once the curve list is filled, that the player is not recognised.
-    DeviceSettingsPath = deviceDrive + fileName;
+    DeviceSettingsPath = player->path();
     const qint64 size = QFileInfo(DeviceSettingsPath).size();
     const bool recognised = size == SettingsImage::kFileSize;
     if (!recognised) {

@@ -2,6 +2,7 @@
 
 #include "Form1.h"
 #include "Look.h"
+#include "PlayerLock.h"
 #include "SystemSeams.h"
 
 #include <QApplication>
@@ -18,7 +19,8 @@ int runSettingsEditor(QApplication& app) {
     }
     const SystemVolumes volumes(volumeFolders);
 
-    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath()});
+    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(),
+                       PlayerLock::defaultFolder(), QApplication::palette()});
     if (!window.Form_Load()) {
         return 0;
     }

@@ -1,29 +1,7 @@
 #include "SystemSeams.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
-#include <QStorageInfo>
-
-#include <algorithm>
-
-SystemVolumes::SystemVolumes(QStringList extraFolders)
-    : extraFolders_(std::move(extraFolders)) {}
-
-QStringList SystemVolumes::roots() const {
-    QStringList mounted;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady()) {
-            mounted.append(volume.rootPath());
-        }
-    }
-    std::sort(mounted.begin(), mounted.end());
-    QStringList roots;
-    for (const QString& folder : extraFolders_) {
-        roots.append(QDir(folder).absolutePath());
-    }
-    return roots + mounted;
-}
 
 const QString DialogMessages::kTitle = QStringLiteral("Paramètrage ostrel");
 

@@ -4,17 +4,6 @@
 
 class QWidget;
 
-// The folders given with --volume, in the order given, then the mounted
-// volumes that are valid and ready, sorted by root path.
-class SystemVolumes : public VolumeList {
-public:
-    explicit SystemVolumes(QStringList extraFolders);
-    QStringList roots() const override;
-
-private:
-    QStringList extraFolders_;
-};
-
 class DialogMessages : public MessageBoxes {
 public:
     static const QString kTitle;

@@ -121,9 +121,7 @@ void FmPage::Combo2_Click() {
 }
 
 void FmPage::colourBox(int box, const QColor& colour) {
-    QPalette palette = Text1[box]->palette();
-    palette.setColor(QPalette::Base, colour);
-    Text1[box]->setPalette(palette);
+    colours::fillTextBox(Text1[box], colour);
 }
 
 void FmPage::Text1_Click(int box) {

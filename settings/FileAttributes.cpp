@@ -27,7 +27,7 @@ std::optional<quint32> fatAttributes([[maybe_unused]] int fd) {
 void setFatAttributes([[maybe_unused]] const QByteArray& native,
                       [[maybe_unused]] const FileAttributes& wanted) {
 #ifdef Q_OS_LINUX
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
@@ -64,8 +64,8 @@ bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
     // when the mount also lets group or others write.
     setFatAttributes(native, attributes);
     struct stat status {};
-    if (::stat(native.constData(), &status) != 0) {
-        return false;
+    if (::lstat(native.constData(), &status) != 0 || S_ISLNK(status.st_mode)) {
+        return false; // a link's target is not the player's file
     }
     const mode_t current = status.st_mode & 07777;
     const mode_t mode = attributes.readOnly ? (current & ~kWriteBits) : (current | S_IWUSR);

@@ -24,6 +24,8 @@ QString systemReason(int error) {
                               "(le lecteur a-t-il été débranché ?)");
     case EISDIR:
         return QStringLiteral("settings.dat est un dossier sur l'ostrel, pas un fichier");
+    case ELOOP:
+        return QStringLiteral("settings.dat est un lien sur l'ostrel, pas un fichier");
     case EROFS:
         return QStringLiteral("le disque de l'ostrel est protégé en écriture");
     case EACCES:
@@ -103,7 +105,8 @@ std::optional<int> fillFlushAndClose(int fd, const QByteArray& bytes, const File
 // Writes over the beginning of an existing file, flushed to the device.
 std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
                                  const FileCalls& calls) {
-    const int fd = retrying([&] { return ::open(native.constData(), O_WRONLY | O_CLOEXEC); });
+    const int fd =
+        retrying([&] { return ::open(native.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC); });
     if (fd < 0) {
         return errno;
     }
@@ -112,7 +115,8 @@ std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& byt
 
 // Reads the bytes back from the device, not from the cache of what was just written.
 bool readsBackAs(const QByteArray& native, const QByteArray& bytes, const FileCalls& calls) {
-    const int fd = retrying([&] { return ::open(native.constData(), O_RDONLY | O_CLOEXEC); });
+    const int fd =
+        retrying([&] { return ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
     if (fd < 0) {
         return false;
     }
@@ -145,12 +149,17 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
 
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
     const QByteArray native = QFile::encodeName(path);
+    // A link would make the write land on another file: the player's file
+    // is never one, and is written without following any.
     struct stat status {};
-    if (::stat(native.constData(), &status) != 0) {
+    if (::lstat(native.constData(), &status) != 0) {
         return playerFailure(systemReason(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        return playerFailure(systemReason(S_ISDIR(status.st_mode) ? EISDIR : EACCES));
+        const int kind = S_ISDIR(status.st_mode)   ? EISDIR
+                         : S_ISLNK(status.st_mode) ? ELOOP
+                                                   : EACCES;
+        return playerFailure(systemReason(kind));
     }
 
     setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
@@ -210,4 +219,12 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
         ::close(folder);
     }
     return {true, QString()};
+}
+
+bool isSameFile(const QString& first, const QString& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }

@@ -40,3 +40,6 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
 // backup whole.
 WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes,
                             const FileCalls& calls = {});
+
+// Whether both paths name one file on one device, however they are spelt.
+bool isSameFile(const QString& first, const QString& second);

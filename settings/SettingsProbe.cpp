@@ -15,8 +15,9 @@ std::optional<QString> settingsFileIn(const QString& folder) {
     }
     const QDir dir(folder);
     std::optional<QString> found;
-    // "System" entries here are pipes, sockets and devices: never a settings file.
-    const QDir::Filters filters = QDir::Files | QDir::Hidden;
+    // "System" entries here are pipes, sockets and devices, and a link would
+    // make a write land on another file: none of them is a settings file.
+    const QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::NoSymLinks;
     const auto files = dir.entryList(filters);
     for (const QString& name : files) {
         if (name.compare(kSettingsFileName, Qt::CaseInsensitive) == 0) {

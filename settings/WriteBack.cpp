@@ -27,7 +27,15 @@ QString Form1::backupPath() const {
 
 void Form1::Command8_Click() {
     const QString saved = QStringLiteral("fichier sauvegardé");
-    const WriteOutcome outcome = saveBackupFile(backupPath(), SettingsImage_.fileBytes());
+    const QString path = backupPath();
+    // Run from the player's root, the backup would be the player's own file.
+    const WriteOutcome outcome =
+        isSameFile(path, DeviceSettingsPath)
+            ? WriteOutcome{false,
+                           QStringLiteral("La sauvegarde ne peut pas être le fichier de l'ostrel "
+                                          "lui-même : le programme est lancé depuis l'ostrel. "
+                                          "Copiez-le sur votre ordinateur pour sauvegarder.")}
+            : saveBackupFile(path, SettingsImage_.fileBytes());
     if (!outcome.written) {
         // An earlier save's success must not stay under the failure; any
         // other text (such as the unsaved warning) still holds.

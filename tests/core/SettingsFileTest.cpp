@@ -178,6 +178,13 @@ TEST(WritePlayerFile, OverwritesTheStartInPlaceAndLeavesTheFileReadOnly) {
 TEST(WritePlayerFile, ReportsInFrenchWhatWentWrongAndCreatesNothing) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("settings.dat");
+    const QByteArray target(699, '\x44');
+    {
+        QFile file(dir.filePath("target.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(target);
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath("target.dat"), dir.filePath("link.dat")));
     const struct {
         QString path;
         const char* says;
@@ -185,6 +192,7 @@ TEST(WritePlayerFile, ReportsInFrenchWhatWentWrongAndCreatesNothing) {
         {dir.filePath("missing.dat"), "n'existe plus"},
         {dir.filePath("settings.dat"), "est un dossier"},
         {dir.filePath("gone/settings.dat"), "n'existe plus"},
+        {dir.filePath("link.dat"), "est un lien"},
     };
     for (const auto& c : cases) {
         const WriteOutcome outcome = writePlayerFile(c.path, pattern(699));
@@ -195,6 +203,7 @@ TEST(WritePlayerFile, ReportsInFrenchWhatWentWrongAndCreatesNothing) {
             << outcome.problem.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing.dat")));
+    EXPECT_EQ(contentOf(dir.filePath("target.dat")), target) << "a link's target is not written";
 }
 
 TEST(WritePlayerFile, ReportsAWriteProtectedDisk) {

@@ -66,6 +66,11 @@ TEST(SettingsFileIn, FindsNothingWhereThereIsNoSingleSettingsFile) {
     ASSERT_EQ(::mkfifo(pipe.filePath("settings.dat").toLocal8Bit().constData(), 0644), 0);
     EXPECT_FALSE(settingsFileIn(pipe.path()));
 
+    QTemporaryDir link; // a write through it would land on another file
+    touch(link.filePath("elsewhere.dat"));
+    ASSERT_TRUE(QFile::link(link.filePath("elsewhere.dat"), link.filePath("settings.dat")));
+    EXPECT_FALSE(settingsFileIn(link.path()));
+
     QTemporaryDir otherNames;
     touch(otherNames.filePath("settings.dat.bak"));
     touch(otherNames.filePath("xsettings.dat"));

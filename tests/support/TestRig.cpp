@@ -2,6 +2,7 @@
 
 #include "settings/DemoImage.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +13,12 @@
 
 #include <gtest/gtest.h>
 
-TestRig::TestRig() {
+TestRig::TestRig()
+    : palette(QApplication::palette()) {
     programFolder = dir_.filePath("program");
     QDir().mkpath(programFolder);
+    lockFolder = dir_.filePath("runtime");
+    QDir().mkpath(lockFolder);
 }
 
 QString TestRig::addVolume() {
@@ -51,7 +55,8 @@ QByteArray PlayerWindow::bytes(int offset, int count) const {
 }
 
 std::unique_ptr<Form1> TestRig::start() {
-    auto window = std::make_unique<Form1>(Seams{volumes, messages, programFolder});
+    auto window =
+        std::make_unique<Form1>(Seams{volumes, messages, programFolder, lockFolder, palette});
     if (!window->Form_Load()) {
         return nullptr;
     }

@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 
 #include <QByteArray>
+#include <QPalette>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -36,6 +37,8 @@ public:
 
     QString root() const { return dir_.path(); }
     QString programFolder;
+    QString lockFolder; // the user's runtime folder
+    QPalette palette;   // the desktop's colours
     FakeVolumes volumes;
     RecordedMessages messages;
 

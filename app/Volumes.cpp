@@ -1,0 +1,87 @@
+#include "Volumes.h"
+
+#include "settings/SettingsProbe.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <libmount/libmount.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+// Network and remote file systems that libmount does not know as such.
+const QStringList kRemoteTypes{
+    QStringLiteral("ceph"),           QStringLiteral("davfs"),
+    QStringLiteral("coda"),           QStringLiteral("lustre"),
+    QStringLiteral("beegfs"),         QStringLiteral("orangefs"),
+    QStringLiteral("glusterfs"),      QStringLiteral("fuse.sshfs"),
+    QStringLiteral("fuse.rclone"),    QStringLiteral("fuse.s3fs"),
+    QStringLiteral("fuse.gcsfuse"),   QStringLiteral("fuse.curlftpfs"),
+    QStringLiteral("fuse.smbnetfs"),  QStringLiteral("fuse.glusterfs"),
+    QStringLiteral("fuse.davfs2"),    QStringLiteral("fuse.gvfsd-fuse"),
+    QStringLiteral("fuse.cephfs"),    QStringLiteral("fuse.ceph-fuse"),
+    QStringLiteral("fuse.httpdirfs"), QStringLiteral("fuse.onedriver"),
+};
+
+struct TableDeleter {
+    void operator()(libmnt_table* table) const { mnt_unref_table(table); }
+};
+} // namespace
+
+QList<Mount> readMountTable(const QString& path) {
+    const std::unique_ptr<libmnt_table, TableDeleter> table(
+        mnt_new_table_from_file(QFile::encodeName(path).constData()));
+    if (!table) {
+        return {};
+    }
+    QList<Mount> mounts;
+    libmnt_iter* iterator = mnt_new_iter(MNT_ITER_FORWARD);
+    libmnt_fs* fs = nullptr;
+    while (mnt_table_next_fs(table.get(), iterator, &fs) == 0) {
+        const char* target = mnt_fs_get_target(fs);
+        const char* type = mnt_fs_get_fstype(fs);
+        if (target != nullptr) {
+            mounts.append({QFile::decodeName(target), QString::fromUtf8(type ? type : "")});
+        }
+    }
+    mnt_free_iter(iterator);
+    return mounts;
+}
+
+bool mayHoldPlayer(const QString& type) {
+    const QByteArray name = type.toUtf8();
+    return !type.isEmpty() && mnt_fstype_is_netfs(name.constData()) == 0 &&
+           mnt_fstype_is_pseudofs(name.constData()) == 0 &&
+           !kRemoteTypes.contains(type, Qt::CaseInsensitive);
+}
+
+SystemVolumes::SystemVolumes(QStringList extraFolders, QString mountTable)
+    : extraFolders_(std::move(extraFolders))
+    , mountTable_(std::move(mountTable)) {}
+
+QStringList SystemVolumes::roots() const {
+    QStringList mounted;
+    for (const Mount& mount : readMountTable(mountTable_)) {
+        if (mayHoldPlayer(mount.type) && !mounted.contains(mount.root)) {
+            mounted.append(mount.root);
+        }
+    }
+    std::sort(mounted.begin(), mounted.end());
+    QStringList roots;
+    for (const QString& folder : extraFolders_) {
+        roots.append(QDir(folder).absolutePath());
+    }
+    return roots + mounted;
+}
+
+std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes) {
+    std::optional<PlayerFile> player;
+    for (const QString& root : volumes.roots()) {
+        if (const auto name = settingsFileIn(root)) {
+            player = PlayerFile{joinPath(root, QString()), *name};
+        }
+    }
+    return player;
+}

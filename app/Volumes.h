@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Where the player may be mounted, and how it is found. No widgets: the
+// window and the command line find the player the same way.
+
+// The volumes where the player may be mounted, in the order they are searched;
+// each entry is the folder that opening the volume gives (its root).
+class VolumeList {
+public:
+    virtual ~VolumeList() = default;
+    virtual QStringList roots() const = 0;
+};
+
+// One line of the mount table: where a file system is mounted, and its type.
+struct Mount {
+    QString root;
+    QString type;
+};
+
+inline const QString kMountTable = QStringLiteral("/proc/self/mountinfo");
+
+// Reads a mount table (the format of /proc/self/mountinfo, or of fstab)
+// without touching any of its mounts; escaped names (\040 for a blank) come
+// out as the folder is spelt. Empty when the table cannot be read.
+QList<Mount> readMountTable(const QString& path);
+
+// False for network and remote file systems, whose server may be gone and
+// block any look at them for minutes, and for pseudo file systems: the player
+// is never one of those.
+bool mayHoldPlayer(const QString& type);
+
+// The folders given with --volume, in the order given, then the mounts of the
+// table that may hold a player, sorted by root path.
+class SystemVolumes : public VolumeList {
+public:
+    explicit SystemVolumes(QStringList extraFolders, QString mountTable = kMountTable);
+    QStringList roots() const override;
+
+private:
+    QStringList extraFolders_;
+    QString mountTable_;
+};
+
+// The player's settings file: the root of the last volume, in list order,
+// whose root holds a settings.dat that is a regular file, and that file's name
+// as spelt on the disk.
+struct PlayerFile {
+    QString root; // ends with a separator
+    QString name;
+    QString path() const { return root + name; }
+};
+std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes);
