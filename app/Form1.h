@@ -96,7 +96,6 @@ private:
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
-    QString backupPath() const;
 
     Seams seams_;
     SettingsImage SettingsImage_;

@@ -5,6 +5,7 @@
 #include "PlayerLock.h"
 #include "StatusLine.h"
 #include "radio/FmPage.h"
+#include "settings/LoadCheck.h"
 #include "settings/SettingsProbe.h"
 #include "sound/EqualizerPage.h"
 
@@ -38,17 +39,17 @@ bool Form1::Form_Load() {
     // One reading of the size serves both warnings: "attention" with the size,
     // then, once the curve list is filled, that the player is not recognised.
     DeviceSettingsPath = player->path();
-    const qint64 size = QFileInfo(DeviceSettingsPath).size();
-    const bool recognised = size == SettingsImage::kFileSize;
+    const QStringList sizeWarnings = sizeMessages(QFileInfo(DeviceSettingsPath).size());
+    const bool recognised = sizeWarnings.isEmpty();
     if (!recognised) {
-        seams_.messages.show(QStringLiteral("attention %1").arg(size));
+        seams_.messages.show(sizeWarnings.first());
     }
     Label11->setPath(deviceDrive);
 
     egaliseur->fillCurveList();
 
     if (!recognised) {
-        seams_.messages.show(QStringLiteral("je ne reconnait pas l'ostrel"));
+        seams_.messages.show(sizeWarnings.last());
         disableWriting();
     }
     SettingsPath = DeviceSettingsPath;

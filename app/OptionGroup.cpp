@@ -1,6 +1,6 @@
 #include "OptionGroup.h"
 
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -48,6 +48,6 @@ void OptionGroup::select(int index) {
 void OptionGroup::storeSelection(SettingsImage& image) const {
     const int index = selectedIndex();
     if (index >= 0) {
-        image.setByte(fieldInfo(field_).offset, static_cast<std::uint8_t>(index));
+        storeOption(image, field_, index);
     }
 }

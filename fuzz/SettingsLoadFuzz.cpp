@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           knownSrsByte(image.byte(layout::Srs3DLevel + 2));
     FUZZ_REQUIRE(check.outOfRange == outOfRange);
     FUZZ_REQUIRE(check.contrastUnderstood == contrastLevel.has_value());
-    FUZZ_REQUIRE(check.srsLevelsUnderstood == srsKnown);
+    FUZZ_REQUIRE(check.srsLevelsUnderstood() == srsKnown);
     FUZZ_REQUIRE(check.writingAllowed() ==
                  (outOfRange.empty() && contrastLevel.has_value() && srsKnown));
     const QStringList messages = check.messages();

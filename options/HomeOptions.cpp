@@ -5,9 +5,7 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
-#include "settings/Codecs.h"
-#include "settings/FieldLayout.h"
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include "app/Frame.h"
 #include <QLabel>
@@ -19,11 +17,10 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
     , status_(status) {
     Frame13 = makeFrame(window, QStringLiteral("Frame13"), QStringLiteral("A<>B-Rec"),
                         twipsRect(120, 3840, 2295, 2895));
-    const QStringList functions{"SRS-WOW",        "Enregistrement",    "Dossier suivant",
-                                "Saut 10 titres", "recule 6 secondes", "avance 6 secondes"};
     Option11 = new OptionGroup(
         IndexField::AbRecKeyFunction,
-        makeOptionArray(Frame13, QStringLiteral("Option11"), functions,
+        makeOptionArray(Frame13, QStringLiteral("Option11"),
+                        optionCaptions(IndexField::AbRecKeyFunction),
                         [](int i) { return twipsRect(120, 360 + 240 * i, 2115, 375); }),
         this);
 
@@ -47,12 +44,11 @@ void HomeOptions::Option11_Click(int) {
 void HomeOptions::VScroll2_Change() {
     showContrastValue();
     status_.warnUnsaved();
-    image_.setByte(layout::Contrast, codec::contrastByte(VScroll2->level()));
+    storeLevel(image_, LevelField::Contrast, VScroll2->level());
 }
 
 void HomeOptions::showContrast() {
-    const std::optional<int> level = codec::contrastLevel(image_.byte(layout::Contrast));
-    VScroll2->setLevel(level.value_or(5));
+    VScroll2->setLevel(levelOf(image_, LevelField::Contrast).value_or(5));
 }
 
 void HomeOptions::showContrastValue() {

@@ -5,19 +5,18 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include <QRadioButton>
 
 namespace {
 // One option group in its own frame, buttons one under the other.
 Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QString& caption,
-                       const QRect& place, const QString& arrayName, IndexField field,
-                       const QStringList& captions, OptionGroup*& group) {
+                       const QRect& place, IndexField field, OptionGroup*& group) {
     Frame* frame = makeFrame(page, frameName, caption, place);
     group = new OptionGroup(
         field,
-        makeOptionArray(frame, arrayName, captions,
+        makeOptionArray(frame, QString::fromUtf8(fieldInfo(field).control), optionCaptions(field),
                         [](int i) { return twipsRect(120, 300 + 300 * i, 2055, 255); }),
         page);
     return frame;
@@ -31,27 +30,19 @@ OptionsPage::OptionsPage(SettingsImage& image, StatusLine& status, QWidget* pare
     setObjectName(QStringLiteral("parametre"));
     colours::fillSystemBackground(this);
 
-    Frame2 = makeOptionFrame(
-        this, "Frame2", "Modes répétition", twipsRect(0, 240, 2295, 2535), "Option3",
-        IndexField::RepeatMode,
-        {"Normal", "Répéter 1", "Répéter tout", "Shuffle", "Shuffle répété", "Aléatoire répété"},
-        Option3);
+    Frame2 = makeOptionFrame(this, "Frame2", "Modes répétition", twipsRect(0, 240, 2295, 2535),
+                             IndexField::RepeatMode, Option3);
     Frame3 = makeOptionFrame(this, "Frame3", "Qualité d'enregistrement",
-                             twipsRect(2280, 240, 2295, 2535), "Option4", IndexField::RecordQuality,
-                             {"8 Khz", "11 Khz", "16 Khz", "22 Khz", "32 Khz", "44 Khz", "48 Khz"},
-                             Option4);
+                             twipsRect(2280, 240, 2295, 2535), IndexField::RecordQuality, Option4);
     Frame4 = makeOptionFrame(this, "Frame4", "Vitesse défilement des titres",
-                             twipsRect(4560, 240, 2295, 2535), "Option5", IndexField::ScrollSpeed,
-                             {"X 1", "X 2", "X 3", "X 4", "X 6", "X 8"}, Option5);
+                             twipsRect(4560, 240, 2295, 2535), IndexField::ScrollSpeed, Option5);
     Frame5 = makeOptionFrame(this, "Frame5", "extinction automatique",
-                             twipsRect(0, 2760, 2295, 2295), "Option6", IndexField::AutoOffDelay,
-                             {"désactivé", "1 mn", "2 mn", "5 mn", "10 mn"}, Option6);
-    Frame1 = makeOptionFrame(
-        this, "Frame1", "Extinction rétroéclairage", twipsRect(2280, 2760, 2295, 2295), "Option7",
-        IndexField::BacklightDelay,
-        {"3 S", "5 Sec.", "10 Sec.", "20 Sec", "Toujours allumé", "Aucun éclairage"}, Option7);
-    Frame6 = makeOptionFrame(this, "Frame6", "USB", twipsRect(4560, 2760, 2295, 2295), "Option8",
-                             IndexField::UsbMode, {"Ostrel +charge", "Clef USB +charge"}, Option8);
+                             twipsRect(0, 2760, 2295, 2295), IndexField::AutoOffDelay, Option6);
+    Frame1 =
+        makeOptionFrame(this, "Frame1", "Extinction rétroéclairage",
+                        twipsRect(2280, 2760, 2295, 2295), IndexField::BacklightDelay, Option7);
+    Frame6 = makeOptionFrame(this, "Frame6", "USB", twipsRect(4560, 2760, 2295, 2295),
+                             IndexField::UsbMode, Option8);
 
     connect(Option3, &OptionGroup::clicked, this, &OptionsPage::Option3_Click);
     connect(Option4, &OptionGroup::clicked, this, &OptionsPage::Option4_Click);

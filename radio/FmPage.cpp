@@ -12,8 +12,7 @@
 #include "app/Twips.h"
 #include "app/WrappingButton.h"
 #include "settings/Codecs.h"
-#include "settings/FieldLayout.h"
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,7 +50,8 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     for (int row = 0; row < kPresets; ++row) {
         const int labelIndex = row < 15 ? row : row + 1; // the design has no Label9(15)
         Label9[row] = makeLabel(this, arrayMemberName(QStringLiteral("Label9"), labelIndex),
-                                QString(QChar(u'A' + row)), twipsRect(120, rowTop(row), 255, 255));
+                                QString::fromUtf8(captions::kPresetLetters[row]),
+                                twipsRect(120, rowTop(row), 255, 255));
         Text1[row] = new QLineEdit(QStringLiteral(" "), this);
         Text1[row]->setObjectName(arrayMemberName(QStringLiteral("Text1"), row));
         Text1[row]->setGeometry(twipsRect(480, rowTop(row), 975, 285));
@@ -90,8 +90,7 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
 void FmPage::showPresets() {
     const QChar decimalPoint = QLocale().decimalPoint().at(0);
     for (int preset = 0; preset < kPresets; ++preset) {
-        Text1[preset]->setText(
-            codec::frequencyText(image_.u24(layout::presetOffset(preset)), decimalPoint));
+        Text1[preset]->setText(codec::frequencyText(presetKHz(image_, preset), decimalPoint));
     }
 }
 
@@ -150,9 +149,8 @@ void FmPage::List1_DblClick() {
 
 void FmPage::Option2_Click(int preset) {
     status_.warnUnsaved();
-    Option2->storeSelection(image_);
     // The last validated frequency of that preset, not the text of its box.
-    image_.setU24(layout::FmCurrentFrequency, image_.u24(layout::presetOffset(preset)));
+    tunePreset(image_, preset);
 }
 
 void FmPage::enreg_f_fm_Click() {
@@ -167,7 +165,7 @@ void FmPage::enreg_f_fm_Click() {
             status_.setText(QString::number(input.kHz));
             break;
         case PresetInput::Kind::Valid:
-            image_.setU24(layout::presetOffset(box), static_cast<std::uint32_t>(input.kHz));
+            storePreset(image_, box, static_cast<std::uint32_t>(input.kHz));
             break;
         }
     }

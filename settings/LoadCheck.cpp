@@ -1,25 +1,8 @@
 #include "LoadCheck.h"
 
-#include "Codecs.h"
+#include "Fields.h"
 
 #include <algorithm>
-
-namespace {
-bool indexInRange(const SettingsImage& image, const IndexFieldInfo& field) {
-    return image.byte(field.offset) <= field.maximum;
-}
-
-bool contrastUnderstood(const SettingsImage& image) {
-    return codec::contrastLevel(image.byte(layout::Contrast)).has_value();
-}
-
-bool srsLevelsUnderstood(const SettingsImage& image) {
-    // The player's reading looks at the third byte of each level only.
-    return codec::srsLevel(image.byte(layout::TruBassLevel + 2)).has_value() &&
-           codec::srsLevel(image.byte(layout::Srs3DLevel + 2)).has_value();
-}
-
-} // namespace
 
 bool LoadCheck::inRange(IndexField field) const {
     return std::find(outOfRange.begin(), outOfRange.end(), field) == outOfRange.end();
@@ -31,19 +14,39 @@ QStringList LoadCheck::messages() const {
         shown.append(QString::fromUtf8(fieldInfo(field).outOfRangeMessage));
     }
     if (!contrastUnderstood) {
-        shown.append(QString::fromUtf8(kContrastOutOfRange));
+        shown.append(QString::fromUtf8(levelInfo(LevelField::Contrast).outOfRangeMessage));
     }
     return shown;
+}
+
+QStringList LoadCheck::problems() const {
+    QStringList lines = messages();
+    for (const auto& [understood, field] : {std::pair{truBassUnderstood, LevelField::TruBass},
+                                            std::pair{srs3DUnderstood, LevelField::Srs3D}}) {
+        if (!understood) {
+            lines.append(QString::fromUtf8(levelInfo(field).outOfRangeMessage));
+        }
+    }
+    return lines;
 }
 
 LoadCheck checkLoadedImage(const SettingsImage& image) {
     LoadCheck check;
     for (const IndexFieldInfo& field : kIndexFields) {
-        if (!indexInRange(image, field)) {
+        if (!optionIndex(image, field.id)) {
             check.outOfRange.push_back(field.id);
         }
     }
-    check.contrastUnderstood = contrastUnderstood(image);
-    check.srsLevelsUnderstood = srsLevelsUnderstood(image);
+    check.truBassUnderstood = levelOf(image, LevelField::TruBass).has_value();
+    check.srs3DUnderstood = levelOf(image, LevelField::Srs3D).has_value();
+    check.contrastUnderstood = levelOf(image, LevelField::Contrast).has_value();
     return check;
+}
+
+QStringList sizeMessages(qint64 size) {
+    if (size == SettingsImage::kFileSize) {
+        return {};
+    }
+    return {QStringLiteral("attention %1").arg(size),
+            QStringLiteral("je ne reconnait pas l'ostrel")};
 }

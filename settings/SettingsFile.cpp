@@ -147,6 +147,32 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
     return bytes;
 }
 
+std::optional<LoadCheck> loadSettingsFile(const QString& path, SettingsImage& image) {
+    const std::optional<QByteArray> bytes = readSettingsFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    image.load(*bytes);
+    return checkLoadedImage(image);
+}
+
+FileCheck checkSettingsFile(const QString& path) {
+    FileCheck check;
+    const std::optional<QByteArray> bytes = readSettingsFile(path);
+    if (QFileInfo::exists(path)) {
+        check.problems = sizeMessages(QFileInfo(path).size());
+    }
+    if (!bytes) {
+        check.problems.append(QString::fromUtf8(kUnreadableMessage));
+        return check;
+    }
+    SettingsImage image;
+    image.load(*bytes);
+    check.problems += checkLoadedImage(image).problems();
+    check.image = image;
+    return check;
+}
+
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
     const QByteArray native = QFile::encodeName(path);
     // A link would make the write land on another file: the player's file

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "LoadCheck.h"
+#include "SettingsImage.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <sys/types.h>
@@ -10,6 +14,21 @@
 // Reads a settings file whole. None when it cannot be opened or read, or when
 // it holds more bytes than a settings image can (800): nothing is half-read.
 std::optional<QByteArray> readSettingsFile(const QString& path);
+
+// Reads the file into the image, over the elements it covers. None when it
+// cannot be read, and the image is then untouched; otherwise what a load
+// must say of the bytes just read.
+std::optional<LoadCheck> loadSettingsFile(const QString& path, SettingsImage& image);
+
+// Everything the window says when it opens a file as the player's, in its
+// words and order (the size, then each setting it does not understand), and
+// whether it would write the file back.
+struct FileCheck {
+    std::optional<SettingsImage> image; // none when the file cannot be read
+    QStringList problems;
+    bool accepted() const { return image.has_value() && problems.isEmpty(); }
+};
+FileCheck checkSettingsFile(const QString& path);
 
 // The outcome of writing a file; when any step failed, `problem` says what
 // went wrong, in French, for the user.

@@ -9,7 +9,7 @@
 #include "app/StatusLine.h"
 #include "app/Twips.h"
 #include "settings/Codecs.h"
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -61,12 +61,9 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
     bold.setBold(true);
     Label3->setFont(bold);
 
-    const QStringList presets{"Normal",         "Jazz",          "Pop",       "Rock",
-                              "Classique",      "Extrême basse", "Techno",    "Dance",
-                              "Live (concert)", "Reggae",        "Personnel", "Auto"};
     Option1 = new OptionGroup(
         IndexField::EqualizerMode,
-        makeOptionArray(this, QStringLiteral("Option1"), presets,
+        makeOptionArray(this, QStringLiteral("Option1"), optionCaptions(IndexField::EqualizerMode),
                         [](int i) { return twipsRect(4800, 600 + 360 * i, 1815, 255); }),
         this);
     Option1->button(0)->setChecked(true);
@@ -118,7 +115,7 @@ void EqualizerPage::showCurve() {
         return;
     }
     for (int band = 0; band < layout::EqualizerBandCount; ++band) {
-        const int level = codec::bandLevel(image_.byte(layout::bandOffset(*curve, band)));
+        const int level = bandLevelAt(image_, *curve, band);
         beyondBar_[band] = !codec::bandShowable(level);
         if (beyondBar_[band]) {
             VScroll1[band]->setLevelQuietly(level);
@@ -139,7 +136,7 @@ void EqualizerPage::VScroll1_Change(int band) {
     Label2[band]->setText(QString::number(level));
     status_.warnUnsaved();
     if (const std::optional<int> curve = shownCurve()) {
-        image_.setS24(layout::bandOffset(*curve, band), level);
+        storeBand(image_, *curve, band, level);
         beyondBar_[band] = false;
     }
 }

@@ -6,9 +6,7 @@
 #include "app/OptionGroup.h"
 #include "app/StatusLine.h"
 #include "app/Twips.h"
-#include "settings/Codecs.h"
-#include "settings/FieldLayout.h"
-#include "settings/SettingsImage.h"
+#include "settings/Fields.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -40,11 +38,10 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
 
     Frame7 = makeFrame(this, QStringLiteral("Frame7"), QStringLiteral("Type d'écouteurs"),
                        twipsRect(4440, 240, 2295, 3615));
-    const QStringList headphones{"Mini écouteurs", "Ecouteurs", "Casque",
-                                 "Baffles",        "Enceintes", "Grandes enceintes"};
     Option9 = new OptionGroup(
         IndexField::HeadphoneType,
-        makeOptionArray(Frame7, QStringLiteral("Option9"), headphones,
+        makeOptionArray(Frame7, QStringLiteral("Option9"),
+                        optionCaptions(IndexField::HeadphoneType),
                         [](int i) { return twipsRect(120, 360 + 360 * i, 2055, 255); }),
         this);
 
@@ -52,7 +49,7 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
                         twipsRect(120, 3960, 6495, 975));
     Option10 = new OptionGroup(
         IndexField::SrsFocus,
-        makeOptionArray(Frame10, QStringLiteral("Option10"), {"graves", "Aigües"},
+        makeOptionArray(Frame10, QStringLiteral("Option10"), optionCaptions(IndexField::SrsFocus),
                         [](int i) { return twipsRect(240 + 1560 * i, 360, 1455, 255); }),
         this);
 
@@ -62,17 +59,17 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
     connect(Option10, &OptionGroup::clicked, this, &SrsPage::Option10_Click);
 }
 
-void SrsPage::storeLevel(const LevelScrollBar* bar, QLabel* label, int offset) {
+void SrsPage::storeBarLevel(const LevelScrollBar* bar, QLabel* label, LevelField field) {
     label->setText(QString::number(bar->level()));
-    image_.setU24(offset, codec::srsCode(bar->level()));
+    storeLevel(image_, field, bar->level());
 }
 
 void SrsPage::VScroll3_Change() {
-    storeLevel(VScroll3, Label15, layout::TruBassLevel);
+    storeBarLevel(VScroll3, Label15, LevelField::TruBass);
 }
 
 void SrsPage::VScroll4_Change() {
-    storeLevel(VScroll4, Label17, layout::Srs3DLevel);
+    storeBarLevel(VScroll4, Label17, LevelField::Srs3D);
 }
 
 void SrsPage::Option9_Click(int) {
@@ -85,10 +82,9 @@ void SrsPage::Option10_Click(int) {
 }
 
 void SrsPage::showLevels() {
-    for (const auto& [bar, label, offset] : {std::tuple{VScroll3, Label15, layout::TruBassLevel},
-                                             std::tuple{VScroll4, Label17, layout::Srs3DLevel}}) {
-        const std::optional<int> level = codec::srsLevel(image_.byte(offset + 2));
-        bar->setLevel(level.value_or(5));
+    for (const auto& [bar, label, field] : {std::tuple{VScroll3, Label15, LevelField::TruBass},
+                                            std::tuple{VScroll4, Label17, LevelField::Srs3D}}) {
+        bar->setLevel(levelOf(image_, field).value_or(5));
         label->setText(QString::number(bar->level()));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Frame.h"
+#include "settings/FieldLayout.h"
 
 class LevelScrollBar;
 class OptionGroup;
@@ -36,7 +37,7 @@ public:
 
 private:
     // Shows a level bar's value and stores its code; the status line is left alone.
-    void storeLevel(const LevelScrollBar* bar, QLabel* label, int offset);
+    void storeBarLevel(const LevelScrollBar* bar, QLabel* label, LevelField field);
 
     SettingsImage& image_;
     StatusLine& status_;

@@ -1,0 +1,90 @@
+// The window's file buttons and its load: the settings file into the image
+// and the controls, the image to the player, the backup beside the program.
+#include "Form1.h"
+
+#include "OptionGroup.h"
+#include "StatusLine.h"
+#include "options/HomeOptions.h"
+#include "radio/FmPage.h"
+#include "settings/Backup.h"
+#include "settings/SettingsFile.h"
+#include "sound/EqualizerPage.h"
+#include "sound/SrsPage.h"
+
+#include <QPushButton>
+
+void Form1::fin_init() {
+    // The whole file is read before anything changes: a file that cannot be
+    // read leaves the image and the window as they were. Whether the file is
+    // understood is decided on its bytes, before showing them patches the image.
+    const std::optional<LoadCheck> check = loadSettingsFile(SettingsPath, SettingsImage_);
+    if (!check) {
+        disableWriting();
+        seams_.messages.show(QString::fromUtf8(kUnreadableMessage));
+        return;
+    }
+    const SettingsImage loaded = SettingsImage_;
+
+    egaliseur->fillFactoryDefaults();
+    Freq_FM->showPresets();
+
+    // Every index out of range is reported, in this order, and the load goes on.
+    for (const IndexFieldInfo& field : kIndexFields) {
+        OptionGroup* group = optionGroups_[static_cast<std::size_t>(field.id)];
+        if (check->inRange(field.id)) {
+            group->select(loaded.byte(field.offset));
+        } else {
+            group->select(0);
+            seams_.messages.show(QString::fromUtf8(field.outOfRangeMessage));
+            disableWriting();
+        }
+    }
+    home->showContrast();
+    if (!check->contrastUnderstood) {
+        seams_.messages.show(QString::fromUtf8(levelInfo(LevelField::Contrast).outOfRangeMessage));
+        disableWriting();
+    }
+    srs->showLevels();
+    if (!check->srsLevelsUnderstood()) {
+        disableWriting();
+    }
+    egaliseur->Combo1_Click();
+    egaliseur->maj_fen_aa();
+    home->showContrastValue();
+    Label10->setText(QStringLiteral("fichier bien chargé"));
+}
+
+void Form1::enreg_ostrel_Click() {
+    // Always to the player, even when the image came from the backup.
+    SettingsPath = DeviceSettingsPath;
+    const WriteOutcome outcome = writePlayerFile(DeviceSettingsPath, SettingsImage_.fileBytes());
+    if (!outcome.written) {
+        // The success of an earlier write must not stay under the failure.
+        Label10->warnUnsaved();
+        seams_.messages.show(outcome.problem);
+        return;
+    }
+    Label10->setText(QStringLiteral(" vos modifications on été effectués sur l'ostrel"));
+}
+
+void Form1::Command8_Click() {
+    const QString saved = QStringLiteral("fichier sauvegardé");
+    const WriteOutcome outcome =
+        saveBackup(seams_.programFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
+    if (!outcome.written) {
+        // An earlier save's success must not stay under the failure; any
+        // other text (such as the unsaved warning) still holds.
+        if (Label10->text() == saved) {
+            Label10->clear();
+        }
+        seams_.messages.show(outcome.problem);
+        return;
+    }
+    Label10->setText(saved);
+    Command2->setEnabled(true);
+}
+
+void Form1::Command2_Click() {
+    SettingsPath = backupPathIn(seams_.programFolder);
+    fin_init();
+}

@@ -1,0 +1,17 @@
+#include "Backup.h"
+
+#include "SettingsProbe.h"
+
+QString backupPathIn(const QString& folder) {
+    return joinPath(folder, settingsFileIn(folder).value_or(kSettingsFileName));
+}
+
+WriteOutcome saveBackup(const QString& folder, const QByteArray& bytes, const QString& playerFile) {
+    const QString path = backupPathIn(folder);
+    if (isSameFile(path, playerFile)) {
+        return {false, QStringLiteral("La sauvegarde ne peut pas être le fichier de l'ostrel "
+                                      "lui-même : le programme est lancé depuis l'ostrel. "
+                                      "Copiez-le sur votre ordinateur pour sauvegarder.")};
+    }
+    return saveBackupFile(path, bytes);
+}
