@@ -1,9 +1,10 @@
-// Writes the seed inputs of the three fuzz targets into <folder>/<target>/.
+// Writes the seed inputs of the fuzz targets into <folder>/<target>/.
 // fuzz/corpus/ holds what this wrote, with the inputs that reached further in
 // runs of the fuzzers (merged with -merge=1). With --many it also writes a few
 // hundred generated cases for the replay tests.
 #include "settings/DemoImage.h"
 #include "settings/FieldLayout.h"
+#include "settings/SettingsDocument.h"
 #include "support/ValidImages.h"
 
 #include <QByteArray>
@@ -118,6 +119,52 @@ void frequencySeeds() {
     put("fm_text", "utf8-fullwidth", QByteArray("\xEF\xBC\x98\xEF\xBC\x98.1"));
 }
 
+// A document with one setting's line replaced.
+QByteArray withSetting(const QByteArray& document, const char* name, const char* json) {
+    const QByteArray key = QByteArray("\"") + name + "\": ";
+    const qsizetype start = document.indexOf(key);
+    const qsizetype end = document.indexOf('\n', start);
+    QByteArray changed = document;
+    return changed.replace(start, end - start, key + json + (document[end - 1] == ',' ? "," : ""));
+}
+
+void documentSeeds() {
+    const QByteArray demo = exportDocument(demoSettingsImage());
+    const auto put = [](const char* name, const QByteArray& text) {
+        ::put("import_json", QLatin1String(name), text);
+    };
+    put("demo", demo);
+    put("demo-compact", QByteArray(demo).replace("\n", "").replace("    ", ""));
+    const struct {
+        const char* name;
+        const char* setting;
+        const char* json;
+    } changed[] = {
+        {"preset-changed", "fm.A", "\"101.1\""},
+        {"preset-comma", "fm.B", "\"99,9\""},
+        {"preset-out-of-range", "fm.C", "\"108.1\""},
+        {"tuned-changed", "fm.tuned", "\"T\""},
+        {"option-caption", "equalizer", "\"live (concert)\""},
+        {"option-unknown", "repeat", "\"Jamais\""},
+        {"curve-changed", "curve.perso", "[18, -4, -2, 14, 14]"},
+        {"curve-short", "curve.perso", "[1, 2]"},
+        {"level-changed", "trubass", "9"},
+        {"level-fraction", "contrast", "2.5"},
+        {"level-text", "son3d", "\"3\""},
+        {"null-setting", "usb", "null"},
+        {"unknown-setting", "fm.tuned", "\"A\", \"fm.U\": \"90.0\""},
+    };
+    for (const auto& c : changed) {
+        put(c.name, withSetting(demo, c.setting, c.json));
+    }
+    put("bytes-long", QByteArray(demo).replace("\"bytes\": \"", "\"bytes\": \"00"));
+    put("version-2", QByteArray(demo).replace("\"version\": 1", "\"version\": 2"));
+    put("other-format", QByteArray(demo).replace("ostrel-settings", "ostrel-other"));
+    put("empty-object", "{}");
+    put("array", "[1, 2, 3]");
+    put("empty", "");
+}
+
 // Valid images with one byte changed, and random files of every size.
 void manySeeds() {
     std::mt19937 random(20261208);
@@ -136,6 +183,14 @@ void manySeeds() {
         put("station_list", QStringLiteral("random-%1").arg(k), bytes);
         put("fm_text", QStringLiteral("random-%1").arg(k), bytes.left(32));
     }
+    // Documents of valid images with one character changed.
+    for (int k = 0; k < 100; ++k) {
+        QByteArray document = exportDocument(randomValidImage(random));
+        const int at = std::uniform_int_distribution<int>(0, document.size() - 1)(random);
+        document[at] =
+            "0123456789-,.\"[]{}:xAT "[std::uniform_int_distribution<int>(0, 23)(random)];
+        put("import_json", QStringLiteral("mutated-%1").arg(k), document);
+    }
 }
 
 } // namespace
@@ -153,5 +208,6 @@ int main(int argc, char** argv) {
     settingsSeeds();
     stationSeeds();
     frequencySeeds();
+    documentSeeds();
     return 0;
 }

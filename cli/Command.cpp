@@ -1,0 +1,36 @@
+#include "Commands.h"
+
+#include "app/Volumes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<QString> Command::fileOrPlayer(const QString& given) const {
+    if (!given.isEmpty()) {
+        return given;
+    }
+    const SystemVolumes volumes(invocation.volumes, seams.mountTable);
+    if (const std::optional<PlayerFile> player = findPlayerFile(volumes)) {
+        return player->path();
+    }
+    err << "aucun ostrel trouvé : aucun volume ne porte settings.dat à sa racine "
+           "(branchez l'ostrel, ou nommez le fichier)\n";
+    return std::nullopt;
+}
+
+bool Command::opens(const QString& path) const {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        err << path << " : lecture impossible"
+            << (file.exists() ? QString() : QStringLiteral(" (fichier absent)")) << '\n';
+        return false;
+    }
+    return true;
+}
+
+std::optional<FileCheck> Command::checked(const QString& path) const {
+    if (!opens(path)) {
+        return std::nullopt;
+    }
+    return checkSettingsFile(path);
+}

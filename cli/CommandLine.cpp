@@ -1,0 +1,41 @@
+#include "CommandLine.h"
+
+std::optional<Invocation> parseInvocation(const QStringList& arguments, QString& error) {
+    Invocation invocation;
+    QStringList words;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(u'-') || argument == QLatin1String("-")) {
+            words.append(argument);
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("--volume")) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("--volume : il manque le dossier");
+                return std::nullopt;
+            }
+            invocation.volumes.append(arguments[++i]);
+        } else if (argument.startsWith(QLatin1String("--volume="))) {
+            invocation.volumes.append(argument.mid(9));
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            invocation.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            invocation.version = true;
+        } else if (argument == QLatin1String("--json")) {
+            invocation.json = true;
+        } else if (argument == QLatin1String("--bytes")) {
+            invocation.bytes = true;
+        } else if (argument == QLatin1String("--dry-run") || argument == QLatin1String("-n")) {
+            invocation.dryRun = true;
+        } else {
+            error = QStringLiteral("option inconnue : %1").arg(argument);
+            return std::nullopt;
+        }
+    }
+    if (!words.isEmpty()) {
+        invocation.command = words.takeFirst();
+    }
+    invocation.operands = words;
+    return invocation;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CommandLine.h"
+#include "Ostrelctl.h"
+#include "settings/SettingsFile.h"
+
+#include <QTextStream>
+
+#include <optional>
+
+// What every command works with.
+struct Command {
+    const Invocation& invocation;
+    QTextStream& out;
+    QTextStream& err;
+    const CliSeams& seams;
+
+    // The file named on the command line, else the player's settings.dat,
+    // found as the window finds it; none (and the reason on `err`) when no
+    // player is attached.
+    std::optional<QString> fileOrPlayer(const QString& given) const;
+    // Whether a file that a command reads can be opened; the reason on `err`
+    // when not.
+    bool opens(const QString& path) const;
+    // The file as the window opens it; none (reason on `err`) when unreadable.
+    std::optional<FileCheck> checked(const QString& path) const;
+};
+
+int findCommand(const Command& command);
+int showCommand(const Command& command);
+int checkCommand(const Command& command);
+int diffCommand(const Command& command);
+int exportCommand(const Command& command);
+int setCommand(const Command& command);
+int importCommand(const Command& command);
+
+// The help of the program (empty name) or of one command; empty for an
+// unknown command.
+QString helpText(const QString& command);

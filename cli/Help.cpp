@@ -1,0 +1,117 @@
+#include "Commands.h"
+
+namespace {
+const char* const kProgramHelp =
+    R"help(usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
+
+Les réglages de l'ostrel en ligne de commande, lus et écrits comme la fenêtre
+d'ostrel-settings les lit et les écrit.
+
+Commandes :
+  find                         chemin du settings.dat de l'ostrel branché
+  show [FICHIER] [--json]      chaque réglage, nommé, avec sa valeur
+  check [FICHIER]              la fenêtre l'ouvrirait-elle sans message ?
+  diff A B [--bytes]           les réglages qui diffèrent entre deux fichiers
+  set [FICHIER] NOM=VALEUR...  change des réglages en une seule écriture
+  export [FICHIER]             le fichier en document JSON
+  import DOCUMENT|- [FICHIER]  écrit un document JSON dans le fichier
+
+Sans FICHIER, la commande prend le settings.dat de l'ostrel, cherché comme la
+fenêtre le cherche : les dossiers donnés par --volume, puis les volumes montés
+(jamais les partages réseau).
+
+Options :
+  --volume DOSSIER  cherche aussi l'ostrel dans DOSSIER (répétable)
+  --help            cette aide ; ostrelctl COMMANDE --help : l'aide d'une commande
+  --version         la version
+
+Codes de sortie :
+  0  fait
+  1  la réponse est non : pas d'ostrel, fichier refusé, fichiers différents
+  2  mauvais usage, valeur refusée, fichier illisible ou impossible à écrire
+)help";
+
+const char* const kNamesHelp =
+    R"help(Noms et valeurs :
+  fm.A ... fm.T    préréglage en MHz : 101.1 (ou 101,1)
+  fm.tuned         lettre du préréglage écouté : A ... T
+  equalizer        égaliseur actif, par sa légende : Jazz, Live (concert), Auto...
+  curve.NOM        courbe en dB, 62 Hz d'abord : 18,-4,-2,14,14 ; NOM parmi normal,
+                   jazz, pop, rock, classique, extreme-basses, techno, danse,
+                   live, reggae, perso
+  trubass, son3d, contrast
+                   niveau de 0 à 10
+  focus, headphones, repeat, recordQuality, scrollSpeed, autoOff, backlight,
+  usb, abRec       légende du bouton choisi (casse et accents libres), ou son
+                   numéro (0 pour le premier)
+)help";
+
+struct CommandHelp {
+    const char* name;
+    const char* text;
+};
+
+const CommandHelp kCommandHelp[] = {
+    {"find", R"help(usage : ostrelctl find [--volume DOSSIER]...
+
+Écrit le chemin du settings.dat de l'ostrel branché.
+Code 1 quand aucun volume n'en porte un à sa racine.
+)help"},
+    {"show", R"help(usage : ostrelctl show [FICHIER] [--json]
+
+Écrit chaque réglage que la fenêtre comprend, une ligne NOM=VALEUR par réglage
+(avec --json : un objet JSON). Un réglage que la fenêtre refuse s'écrit
+"(hors plage)" (null en JSON) ; ce que la fenêtre en dirait va sur l'erreur.
+)help"},
+    {"check", R"help(usage : ostrelctl check [FICHIER]
+
+Code 0 quand la fenêtre ouvrirait le fichier sans message et laisserait
+"Ecrire ostrel" le réécrire ; sinon code 1 et une ligne par problème, dans les
+mots de la fenêtre (la taille, chaque réglage hors plage).
+)help"},
+    {"diff", R"help(usage : ostrelctl diff A B [--bytes]
+
+Une ligne par réglage qui diffère (nom : valeur dans A -> valeur dans B), puis
+le nombre des autres octets qui diffèrent ; --bytes donne chacun d'eux.
+Code 0 quand les fichiers sont identiques, 1 sinon.
+)help"},
+    {"set", R"help(usage : ostrelctl set [FICHIER] NOM=VALEUR... [--dry-run]
+
+Change les réglages nommés en une seule écriture, comme "Ecrire ostrel".
+Chaque valeur est vérifiée comme la fenêtre la vérifie : si une seule est
+refusée, rien n'est écrit et chaque refus est donné (code 2). Seul un fichier
+que check accepte est écrit (sinon code 1). --dry-run montre ce qui changerait.
+Refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
+)help"},
+    {"export", R"help(usage : ostrelctl export [FICHIER]
+
+Écrit le fichier en document JSON : {"format": "ostrel-settings",
+"version": 1, "settings": {...}, "bytes": "<les 699 octets en hexadécimal>"}.
+Un réglage que la fenêtre refuse vaut null ; ses octets restent dans "bytes".
+)help"},
+    {"import", R"help(usage : ostrelctl import DOCUMENT|- [FICHIER] [--dry-run]
+
+Écrit un document d'export (- : l'entrée standard) : ses octets, puis chaque
+réglage qui diffère de ce qu'ils disent. Un null, une clé inconnue, un mauvais
+type, une valeur refusée ou des octets qui ne font pas 699 : rien n'est écrit
+(code 2). Un FICHIER existant doit être accepté par check et est écrit comme
+"Ecrire ostrel" l'écrit ; un FICHIER absent est créé comme une sauvegarde.
+Refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
+)help"},
+};
+} // namespace
+
+QString helpText(const QString& command) {
+    if (command.isEmpty()) {
+        return QString::fromUtf8(kProgramHelp) + u'\n' + QString::fromUtf8(kNamesHelp);
+    }
+    for (const CommandHelp& help : kCommandHelp) {
+        if (command == QLatin1String(help.name)) {
+            const bool named = command == QLatin1String("show") ||
+                               command == QLatin1String("set") || command == QLatin1String("diff");
+            return QString::fromUtf8(help.text) +
+                   (named ? u'\n' + QString::fromUtf8(kNamesHelp) : QString());
+        }
+    }
+    return QString();
+}

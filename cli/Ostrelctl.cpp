@@ -1,0 +1,76 @@
+#include "Ostrelctl.h"
+
+#include "Commands.h"
+
+#include <QTextStream>
+
+namespace {
+using Handler = int (*)(const Command&);
+
+struct Entry {
+    const char* name;
+    Handler run;
+};
+
+constexpr Entry kCommands[] = {
+    {"find", findCommand},     {"show", showCommand}, {"check", checkCommand},
+    {"diff", diffCommand},     {"set", setCommand},   {"export", exportCommand},
+    {"import", importCommand},
+};
+
+// Options that only some commands take.
+QString misplacedOption(const Invocation& invocation) {
+    const QString& command = invocation.command;
+    if (invocation.json && command != QLatin1String("show")) {
+        return QStringLiteral("--json");
+    }
+    if (invocation.bytes && command != QLatin1String("diff")) {
+        return QStringLiteral("--bytes");
+    }
+    if (invocation.dryRun && command != QLatin1String("set") &&
+        command != QLatin1String("import")) {
+        return QStringLiteral("--dry-run");
+    }
+    return QString();
+}
+} // namespace
+
+int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                 const CliSeams& seams) {
+    QString error;
+    const std::optional<Invocation> invocation = parseInvocation(arguments, error);
+    if (!invocation) {
+        err << "ostrelctl : " << error << "\n(ostrelctl --help donne l'usage)\n";
+        return kTrouble;
+    }
+    if (invocation->version) {
+        out << "ostrelctl " << OSTREL_VERSION << '\n';
+        return kDone;
+    }
+    if (invocation->help || invocation->command.isEmpty() ||
+        invocation->command == QLatin1String("help")) {
+        const QString topic = invocation->command == QLatin1String("help")
+                                  ? invocation->operands.value(0)
+                                  : invocation->command;
+        const QString text = helpText(topic);
+        if (text.isEmpty()) {
+            err << "ostrelctl : commande inconnue : " << topic << '\n';
+            return kTrouble;
+        }
+        (invocation->command.isEmpty() && !invocation->help ? err : out) << text;
+        return invocation->command.isEmpty() && !invocation->help ? kTrouble : kDone;
+    }
+    for (const Entry& entry : kCommands) {
+        if (invocation->command != QLatin1String(entry.name)) {
+            continue;
+        }
+        if (const QString option = misplacedOption(*invocation); !option.isEmpty()) {
+            err << "ostrelctl " << entry.name << " : " << option << " ne s'applique pas ici\n";
+            return kTrouble;
+        }
+        return entry.run(Command{*invocation, out, err, seams});
+    }
+    err << "ostrelctl : commande inconnue : " << invocation->command
+        << "\n(ostrelctl --help donne les commandes)\n";
+    return kTrouble;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/Volumes.h"
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class QTextStream;
+
+// ostrelctl: the player's settings from the command line, on the same core as
+// the window. No widgets and no display.
+
+// What the commands reach outside themselves; tests put folders of their own.
+struct CliSeams {
+    QString mountTable = kMountTable; // where the player is looked for
+    QString lockFolder;               // where an open editor locks its player
+    QIODevice* input = nullptr;       // standard input, for "import -"
+};
+
+// 0: done; 1: the answer is no (not found, not valid, different);
+// 2: bad usage, a refused value, or a file that cannot be read or written.
+enum ExitCode { kDone = 0, kNo = 1, kTrouble = 2 };
+
+// Runs one command line (without the program's name); what it prints goes to
+// `out`, errors to `err`. Returns the exit code.
+int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                 const CliSeams& seams);

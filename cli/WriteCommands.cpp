@@ -1,0 +1,222 @@
+// The commands that write: set and import. Both write only a file the window
+// would write back, in one write, and never under an open editor's feet.
+
+#include "Commands.h"
+
+#include "app/PlayerLock.h"
+#include "settings/NamedSettings.h"
+#include "settings/SettingsDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+// A document is a few kilobytes; anything far larger is not one.
+constexpr qint64 kLargestDocument = 1 << 20;
+
+// The file to write, as the window opens it; none, and the code to end with,
+// when it is not one the window would write back.
+std::optional<SettingsImage> writableImage(const Command& command, const QString& path, int& code) {
+    const std::optional<FileCheck> check = command.checked(path);
+    if (!check) {
+        code = kTrouble;
+        return std::nullopt;
+    }
+    if (!check->accepted()) {
+        command.err << path << " n'est pas écrit : la fenêtre ne l'écrirait pas non plus.\n";
+        for (const QString& problem : check->problems) {
+            command.err << "  " << problem << '\n';
+        }
+        code = kNo;
+        return std::nullopt;
+    }
+    return check->image;
+}
+
+// What a write changed (or, with --dry-run, would change).
+int reportChanges(const Command& command, const QList<SettingChange>& changes, int code) {
+    if (code != kDone) {
+        return code;
+    }
+    for (const SettingChange& change : changes) {
+        command.out << change.name << " : " << change.before << " -> " << change.after << '\n';
+    }
+    if (command.invocation.dryRun) {
+        command.out << "rien n'est écrit (--dry-run)\n";
+    }
+    return code;
+}
+
+// Writes the image's bytes to `path`: over an existing file as "Ecrire ostrel"
+// writes the player's, or as a new file as a backup is saved. Refused while
+// an editor window has that file open: its next write would undo this one.
+int writeImage(const Command& command, const QString& path, const SettingsImage& image,
+               bool exists) {
+    if (command.invocation.dryRun) {
+        return kDone;
+    }
+    PlayerLock lock(command.seams.lockFolder, path);
+    if (lock.take() == PlayerLock::Outcome::HeldElsewhere) {
+        command.err << path
+                    << " n'est pas écrit : l'ostrel est ouvert dans la fenêtre d'ostrel-settings, "
+                       "dont la prochaine écriture déferait celle-ci sans un mot. Fermez la "
+                       "fenêtre, puis recommencez.\n";
+        return kTrouble;
+    }
+    const QByteArray bytes = image.fileBytes();
+    const WriteOutcome outcome =
+        exists ? writePlayerFile(path, bytes) : saveBackupFile(path, bytes);
+    if (!outcome.written) {
+        command.err << outcome.problem << '\n';
+        return kTrouble;
+    }
+    return kDone;
+}
+
+// NAME=VALUE with a name the editor knows.
+bool isAssignment(const QString& operand) {
+    const qsizetype equals = operand.indexOf(u'=');
+    return equals > 0 && namedSetting(operand.left(equals)) != nullptr;
+}
+
+std::optional<QByteArray> readDocument(const Command& command, const QString& source) {
+    QFile file(source);
+    const bool opened = source == QLatin1String("-")
+                            ? command.seams.input && command.seams.input->isReadable()
+                            : file.open(QIODevice::ReadOnly) && !QFileInfo(source).isDir();
+    QIODevice* device = source == QLatin1String("-") ? command.seams.input : &file;
+    if (!opened) {
+        command.err << source << " : lecture impossible\n";
+        return std::nullopt;
+    }
+    QByteArray document = device->read(kLargestDocument + 1);
+    if (document.size() > kLargestDocument) {
+        command.err << source << " : trop grand pour un document ostrel-settings\n";
+        return std::nullopt;
+    }
+    return document;
+}
+// Each NAME=VALUE into `values`; the refused ones, each with its reason.
+QStringList readAssignments(const QStringList& assignments, SettingValues& values) {
+    QStringList refusals;
+    QStringList given;
+    for (const QString& assignment : assignments) {
+        const qsizetype equals = assignment.indexOf(u'=');
+        const QString name = assignment.left(equals);
+        const NamedSetting* setting = equals > 0 ? namedSetting(name) : nullptr;
+        if (!setting) {
+            refusals.append(QStringLiteral("%1 : %2").arg(
+                assignment, equals > 0
+                                ? QStringLiteral("réglage inconnu (ostrelctl show donne les noms)")
+                                : QStringLiteral("il faut NOM=VALEUR")));
+            continue;
+        }
+        if (given.contains(name)) {
+            refusals.append(QStringLiteral("%1 : réglage donné deux fois").arg(assignment));
+            continue;
+        }
+        given.append(name);
+        const ParsedValue parsed = parseValue(*setting, assignment.mid(equals + 1));
+        if (!parsed.value) {
+            refusals.append(QStringLiteral("%1 : %2").arg(assignment, parsed.refusal));
+            continue;
+        }
+        values[static_cast<std::size_t>(setting - namedSettings().data())] = parsed.value;
+    }
+    return refusals;
+}
+} // namespace
+
+int setCommand(const Command& command) {
+    QStringList assignments = command.invocation.operands;
+    QString file;
+    // The first operand is the file unless it sets a setting; alone, it is
+    // taken as a mistyped setting rather than a file with nothing to set.
+    if (assignments.size() > 1 && !isAssignment(assignments.first())) {
+        file = assignments.takeFirst();
+    } else if (assignments.size() == 1 && !assignments.first().contains(u'=')) {
+        file = assignments.takeFirst();
+    }
+    if (assignments.isEmpty()) {
+        command.err << "set : rien à changer ; usage : ostrelctl set [FICHIER] NOM=VALEUR...\n";
+        return kTrouble;
+    }
+
+    SettingValues values(namedSettings().size());
+    const QStringList refusals = readAssignments(assignments, values);
+    if (!refusals.isEmpty()) {
+        command.err << "rien n'est écrit :\n";
+        for (const QString& refusal : refusals) {
+            command.err << "  " << refusal << '\n';
+        }
+        return kTrouble;
+    }
+
+    const std::optional<QString> path = command.fileOrPlayer(file);
+    if (!path) {
+        return kNo;
+    }
+    int code = kDone;
+    std::optional<SettingsImage> image = writableImage(command, *path, code);
+    if (!image) {
+        return code;
+    }
+    const QList<SettingChange> changes = applyValues(*image, values);
+    if (changes.isEmpty()) {
+        command.out << "rien à changer\n";
+        return kDone;
+    }
+    return reportChanges(command, changes, writeImage(command, *path, *image, true));
+}
+
+int importCommand(const Command& command) {
+    const QStringList& operands = command.invocation.operands;
+    if (operands.isEmpty() || operands.size() > 2) {
+        command.err << "usage : ostrelctl import DOCUMENT.json|- [FICHIER]\n";
+        return kTrouble;
+    }
+    const std::optional<QByteArray> document = readDocument(command, operands[0]);
+    if (!document) {
+        return kTrouble;
+    }
+    const ImportOutcome imported = importDocument(*document);
+    if (!imported.image) {
+        command.err << "rien n'est écrit, " << operands[0] << " est refusé :\n";
+        for (const QString& problem : imported.problems) {
+            command.err << "  " << problem << '\n';
+        }
+        return kTrouble;
+    }
+
+    const std::optional<QString> path = command.fileOrPlayer(operands.value(1));
+    if (!path) {
+        return kNo;
+    }
+    const bool exists = QFileInfo(*path).exists() || QFileInfo(*path).isSymLink();
+    if (!exists) {
+        const int code = writeImage(command, *path, *imported.image, false);
+        if (code == kDone) {
+            command.out << *path << " : " << (command.invocation.dryRun ? "serait créé" : "créé")
+                        << '\n';
+        }
+        return reportChanges(command, {}, code);
+    }
+    int code = kDone;
+    const std::optional<SettingsImage> current = writableImage(command, *path, code);
+    if (!current) {
+        return code;
+    }
+    if (current->fileBytes() == imported.image->fileBytes()) {
+        command.out << "rien à changer\n";
+        return kDone;
+    }
+    QList<SettingChange> changes;
+    for (const NamedSetting& setting : namedSettings()) {
+        const QString before = shownText(*current, setting);
+        const QString after = shownText(*imported.image, setting);
+        if (before != after) {
+            changes.append({setting.name, before, after});
+        }
+    }
+    return reportChanges(command, changes, writeImage(command, *path, *imported.image, true));
+}

@@ -1,0 +1,376 @@
+// ostrelctl end to end, in process: files in a temporary folder, no real
+// mounts, a lock folder of its own.
+#include "cli/Ostrelctl.h"
+
+#include "app/PlayerLock.h"
+#include "settings/Fields.h"
+#include "settings/NamedSettings.h"
+#include "settings/SettingsDocument.h"
+#include "support/ValidImages.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+class Cli {
+public:
+    Cli() {
+        QFile table(dir_.filePath(QStringLiteral("mountinfo")));
+        (void)table.open(QIODevice::WriteOnly); // no mounts at all
+        QDir(dir_.path()).mkdir(QStringLiteral("run"));
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString lockFolder() const { return path(QStringLiteral("run")); }
+
+    QString put(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    Result run(const QStringList& arguments, const QByteArray& input = {}) const {
+        QBuffer stdinBuffer;
+        stdinBuffer.setData(input);
+        stdinBuffer.open(QIODevice::ReadOnly);
+        Result result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        const CliSeams seams{path(QStringLiteral("mountinfo")), lockFolder(), &stdinBuffer};
+        result.code = runOstrelctl(arguments, out, err, seams);
+        out.flush();
+        err.flush();
+        return result;
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray randomBytes(std::mt19937& random) {
+    return randomValidImage(random).fileBytes();
+}
+
+// Another value than `current`, valid for the setting, as set takes it.
+QString otherValue(const NamedSetting& setting, const SettingValue& current) {
+    SettingValue other = current;
+    switch (setting.kind) {
+    case NamedSetting::Kind::Preset:
+        other.number = current.number == 101100 ? 95000 : 101100;
+        break;
+    case NamedSetting::Kind::Option:
+        other.number =
+            (current.number + 1) %
+            static_cast<int>(optionCaptions(static_cast<IndexField>(setting.index)).size());
+        break;
+    case NamedSetting::Kind::Curve:
+        other.bands = {18, -4, -2, 14, 14};
+        if (other.bands == current.bands) {
+            other.bands[2] = 0;
+        }
+        break;
+    case NamedSetting::Kind::Level:
+        other.number = (current.number + 3) % 11;
+        break;
+    }
+    return valueText(setting, other);
+}
+} // namespace
+
+TEST(Ostrelctl, ExportThenImportIsByteExact) {
+    std::mt19937 random(19);
+    Cli cli;
+    for (int round = 0; round < 40; ++round) {
+        const QByteArray original = randomBytes(random);
+        const QString source = cli.put(QStringLiteral("source.dat"), original);
+        const Result exported = cli.run({QStringLiteral("export"), source});
+        ASSERT_EQ(exported.code, kDone) << exported.err.toStdString();
+
+        // Into a file that does not exist yet, and over another valid file.
+        const QString created = cli.path(QStringLiteral("created%1.dat").arg(round));
+        const QString existing = cli.put(QStringLiteral("existing.dat"), randomBytes(random));
+        for (const QString& target : {created, existing}) {
+            const Result imported = cli.run({QStringLiteral("import"), QStringLiteral("-"), target},
+                                            exported.out.toUtf8());
+            ASSERT_EQ(imported.code, kDone) << imported.err.toStdString();
+            EXPECT_TRUE(contents(target) == original) << round;
+        }
+    }
+}
+
+TEST(Ostrelctl, SetChangesExactlyTheBytesOfTheNamedSettings) {
+    std::mt19937 random(7);
+    Cli cli;
+    for (const NamedSetting& setting : namedSettings()) {
+        const QByteArray before = randomBytes(random);
+        SettingsImage image;
+        image.load(before);
+        const QString value = otherValue(setting, *settingValue(image, setting));
+        const QString file = cli.put(QStringLiteral("player.dat"), before);
+
+        const Result result = cli.run({QStringLiteral("set"), file, setting.name + u'=' + value});
+        ASSERT_EQ(result.code, kDone) << setting.name.toStdString() << result.err.toStdString();
+        const QByteArray after = contents(file);
+        ASSERT_EQ(after.size(), before.size());
+        const QList<int> owned = settingOffsets(setting);
+        for (int offset = 0; offset < before.size(); ++offset) {
+            if (!owned.contains(offset)) {
+                EXPECT_EQ(after[offset], before[offset])
+                    << setting.name.toStdString() << " @" << offset;
+            }
+        }
+        image.load(after);
+        EXPECT_EQ(shownText(image, setting), value) << setting.name.toStdString();
+        EXPECT_EQ(cli.run({QStringLiteral("check"), file}).code, kDone);
+    }
+}
+
+TEST(Ostrelctl, SetTakesTheSpellingsAUserTypes) {
+    const struct {
+        const char* assignment;
+        const char* name;
+        const char* shown;
+    } cases[] = {
+        {"fm.C=101,1", "fm.C", "101.1"},
+        {"fm.C=  95.2 ", "fm.C", "95.2"},
+        {"fm.tuned=g", "fm.tuned", "G"},
+        {"fm.tuned=0", "fm.tuned", "A"},
+        {"equalizer=live (CONCERT)", "equalizer", "Live (concert)"},
+        {"curve.extreme-basses= 3, 0,-1,2 ,5", "curve.extreme-basses", "3,0,-1,2,5"},
+        {"contrast=0", "contrast", "0"},
+    };
+    std::mt19937 random(3);
+    Cli cli;
+    for (const auto& c : cases) {
+        const QString file = cli.put(QStringLiteral("player.dat"), randomBytes(random));
+        const Result result =
+            cli.run({QStringLiteral("set"), file, QString::fromUtf8(c.assignment)});
+        EXPECT_EQ(result.code, kDone) << c.assignment << result.err.toStdString();
+        SettingsImage image;
+        image.load(contents(file));
+        EXPECT_EQ(shownText(image, *namedSetting(QString::fromUtf8(c.name))),
+                  QString::fromUtf8(c.shown))
+            << c.assignment;
+    }
+}
+
+TEST(Ostrelctl, RefusedValuesLeaveTheFileUntouched) {
+    const QStringList cases[] = {
+        {"fm.A=108.1"},
+        {"fm.A=abc"},
+        {"fm.tuned=U"},
+        {"trubass=11"},
+        {"son3d=2.5"},
+        {"curve.pop=1,2,3"},
+        {"curve.pop=1,2,3,4,99"},
+        {"equalizer=Blues"},
+        {"nosuch=1"},
+        {"fm.B=101.1", "contrast=-1"},
+        {"fm.B=101.1", "fm.B=102"},
+    };
+    std::mt19937 random(11);
+    Cli cli;
+    for (const QStringList& assignments : cases) {
+        const QByteArray before = randomBytes(random);
+        const QString file = cli.put(QStringLiteral("player.dat"), before);
+        for (const bool dryRun : {false, true}) {
+            QStringList arguments{QStringLiteral("set"), file};
+            arguments += assignments;
+            if (dryRun) {
+                arguments.append(QStringLiteral("--dry-run"));
+            }
+            const Result result = cli.run(arguments);
+            EXPECT_EQ(result.code, kTrouble) << assignments.join(u' ').toStdString();
+            EXPECT_TRUE(result.err.contains(assignments.last())) << result.err.toStdString();
+            EXPECT_TRUE(contents(file) == before);
+        }
+    }
+}
+
+TEST(Ostrelctl, RefusedDocumentsLeaveTheFileUntouched) {
+    Cli cli;
+    std::mt19937 random(5);
+    const QByteArray before = randomBytes(random);
+    const QString file = cli.put(QStringLiteral("player.dat"), before);
+    SettingsImage image;
+    image.load(randomBytes(random));
+    const QJsonObject good = QJsonDocument::fromJson(exportDocument(image)).object();
+
+    const auto with = [&](const QString& key, const QJsonValue& value) {
+        QJsonObject document = good;
+        if (key.startsWith(QLatin1String("settings."))) {
+            QJsonObject settings = document.value(QStringLiteral("settings")).toObject();
+            settings.insert(key.mid(9), value);
+            document.insert(QStringLiteral("settings"), settings);
+        } else {
+            document.insert(key, value);
+        }
+        return QJsonDocument(document).toJson();
+    };
+    // Bytes the window would refuse, with no setting to mend them.
+    QByteArray outOfRange = image.fileBytes();
+    outOfRange[fieldInfo(IndexField::RepeatMode).offset] = 99;
+    QJsonObject refusedBytes = good;
+    QJsonObject settings = good.value(QStringLiteral("settings")).toObject();
+    settings.remove(QStringLiteral("repeat"));
+    refusedBytes.insert(QStringLiteral("settings"), settings);
+    refusedBytes.insert(QStringLiteral("bytes"), QString::fromLatin1(outOfRange.toHex()));
+    const struct {
+        QByteArray document;
+        const char* named; // what the refusal must name
+    } cases[] = {
+        {"not json", "ostrel-settings"},
+        {with("format", "something-else"), "ostrel-settings"},
+        {with("version", 2), "version"},
+        {with("comment", "hello"), "comment"},
+        {with("bytes", QString::fromLatin1(image.fileBytes().left(698).toHex())), "bytes"},
+        {with("bytes", QString(1398, u'g')), "bytes"},
+        {QJsonDocument(refusedBytes).toJson(), "mode de répétition"},
+        {with("settings.fm.A", QJsonValue()), "settings.fm.A"},
+        {with("settings.fm.Z", "101.1"), "settings.fm.Z"},
+        {with("settings.trubass", "5"), "settings.trubass"},
+        {with("settings.contrast", 3.5), "settings.contrast"},
+        {with("settings.fm.B", "120.0"), "settings.fm.B"},
+        {with("settings.curve.rock", QJsonArray{1, 2, 3, 4}), "settings.curve.rock"},
+        {with("settings.repeat", "Jamais plus"), "settings.repeat"},
+    };
+    for (const auto& c : cases) {
+        const Result result =
+            cli.run({QStringLiteral("import"), QStringLiteral("-"), file}, c.document);
+        EXPECT_EQ(result.code, kTrouble) << c.named;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.named))) << result.err.toStdString();
+        EXPECT_TRUE(contents(file) == before) << c.named;
+    }
+}
+
+TEST(Ostrelctl, NothingIsWrittenToAFileTheWindowWouldNotWriteBack) {
+    std::mt19937 random(13);
+    Cli cli;
+    QByteArray bytes = randomBytes(random);
+    bytes[fieldInfo(IndexField::UsbMode).offset] = 9;
+    const QString refused = cli.put(QStringLiteral("refused.dat"), bytes);
+    const QString exported = cli.put(QStringLiteral("doc.json"), exportDocument([&] {
+                                         SettingsImage image;
+                                         image.load(randomBytes(random));
+                                         return image;
+                                     }()));
+    for (const QStringList& arguments :
+         {QStringList{"set", refused, "fm.A=101.1"}, QStringList{"import", exported, refused}}) {
+        const Result result = cli.run(arguments);
+        EXPECT_EQ(result.code, kNo) << result.err.toStdString();
+        EXPECT_TRUE(contents(refused) == bytes);
+    }
+}
+
+TEST(Ostrelctl, AnOpenEditorKeepsWritersOffItsPlayer) {
+    std::mt19937 random(17);
+    Cli cli;
+    const QByteArray before = randomBytes(random);
+    const QString file = cli.put(QStringLiteral("player.dat"), before);
+    PlayerLock editor(cli.lockFolder(), file);
+    ASSERT_EQ(editor.take(), PlayerLock::Outcome::Taken);
+
+    const Result set = cli.run({QStringLiteral("set"), file, QStringLiteral("contrast=1")});
+    EXPECT_EQ(set.code, kTrouble);
+    EXPECT_TRUE(set.err.contains(QStringLiteral("ouvert dans la fenêtre")));
+    const Result imported =
+        cli.run({QStringLiteral("import"), QStringLiteral("-"), file}, exportDocument([] {
+                    std::mt19937 other(1);
+                    return randomValidImage(other);
+                }()));
+    EXPECT_EQ(imported.code, kTrouble);
+    EXPECT_TRUE(contents(file) == before);
+    EXPECT_EQ(cli.run({QStringLiteral("show"), file}).code, kDone);
+}
+
+TEST(Ostrelctl, DiffNamesEachSettingThenCountsTheOtherBytes) {
+    std::mt19937 random(23);
+    Cli cli;
+    QByteArray a = randomBytes(random);
+    const QString first = cli.put(QStringLiteral("a.dat"), a);
+    EXPECT_EQ(cli.run({QStringLiteral("diff"), first, first}).code, kDone);
+
+    SettingsImage image;
+    image.load(a);
+    const QString before = shownText(image, *namedSetting(QStringLiteral("fm.D")));
+    a[layout::presetOffset(3) + 1] = static_cast<char>(a[layout::presetOffset(3) + 1] ^ 0x04);
+    a[5] = static_cast<char>(a[5] ^ 1); // a byte the editor does not know
+    image.load(a);
+    const QString second = cli.put(QStringLiteral("b.dat"), a);
+    const Result result =
+        cli.run({QStringLiteral("diff"), first, second, QStringLiteral("--bytes")});
+    EXPECT_EQ(result.code, kNo);
+    EXPECT_EQ(result.out,
+              QStringLiteral("fm.D : %1 -> %2\n1 autre octet diffère\noctet 5 : %3 -> %4\n")
+                  .arg(before, shownText(image, *namedSetting(QStringLiteral("fm.D"))))
+                  .arg(static_cast<quint8>(a[5] ^ 1), 2, 16, QChar(u'0'))
+                  .arg(static_cast<quint8>(a[5]), 2, 16, QChar(u'0')));
+}
+
+TEST(Ostrelctl, CommandsWithoutAFileUseThePlayerFoundOnTheVolumes) {
+    Cli cli;
+    QDir(cli.path(QString())).mkpath(QStringLiteral("player"));
+    const QString volume = cli.path(QStringLiteral("player"));
+    EXPECT_EQ(cli.run({QStringLiteral("find"), QStringLiteral("--volume"), volume}).code, kNo);
+
+    std::mt19937 random(29);
+    const QString file = cli.put(QStringLiteral("player/SETTINGS.DAT"), randomBytes(random));
+    const Result found = cli.run({QStringLiteral("find"), QStringLiteral("--volume"), volume});
+    EXPECT_EQ(found.code, kDone);
+    EXPECT_EQ(found.out, file + u'\n');
+    EXPECT_EQ(cli.run({QStringLiteral("--volume=") + volume, QStringLiteral("set"),
+                       QStringLiteral("contrast=2")})
+                  .code,
+              kDone);
+    SettingsImage image;
+    image.load(contents(file));
+    EXPECT_EQ(levelOf(image, LevelField::Contrast), 2);
+}
+
+TEST(Ostrelctl, BadUsageExitsWithTwo) {
+    const QStringList cases[] = {
+        {},
+        {"frobnicate"},
+        {"show", "--colour"},
+        {"show", "a", "b"},
+        {"diff"},
+        {"check", "--bytes"},
+        {"set"},
+        {"import"},
+        {"find", "--volume"},
+        {"show", "/no/such/file"},
+    };
+    Cli cli;
+    for (const QStringList& arguments : cases) {
+        const Result result = cli.run(arguments);
+        EXPECT_EQ(result.code, kTrouble) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(result.err.isEmpty());
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    for (const char* command : {"find", "show", "check", "diff", "set", "export", "import"}) {
+        const Result help = cli.run({QString::fromLatin1(command), QStringLiteral("--help")});
+        EXPECT_EQ(help.code, kDone);
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage : ostrelctl ") + command));
+    }
+}
