@@ -104,5 +104,6 @@ private:
     QString DeviceSettingsPath;
     QString SettingsPath;
     QString StationListPath;
+    QString BackupFolder; // where "Sauvegarde " saves and "Lire sauvegarde" reads
     std::unique_ptr<PlayerLock> playerLock_; // held while the window has the player open
 };

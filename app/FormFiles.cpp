@@ -70,7 +70,7 @@ void Form1::enreg_ostrel_Click() {
 void Form1::Command8_Click() {
     const QString saved = QStringLiteral("fichier sauvegardé");
     const WriteOutcome outcome =
-        saveBackup(seams_.programFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
+        saveBackup(BackupFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
     if (!outcome.written) {
         // An earlier save's success must not stay under the failure; any
         // other text (such as the unsaved warning) still holds.
@@ -85,6 +85,6 @@ void Form1::Command8_Click() {
 }
 
 void Form1::Command2_Click() {
-    SettingsPath = backupPathIn(seams_.programFolder);
+    SettingsPath = backupPathIn(BackupFolder);
     fin_init();
 }

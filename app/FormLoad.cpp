@@ -3,6 +3,7 @@
 
 #include "PathLabel.h"
 #include "PlayerLock.h"
+#include "ProgramPlaces.h"
 #include "StatusLine.h"
 #include "radio/FmPage.h"
 #include "settings/LoadCheck.h"
@@ -13,10 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-
-namespace {
-const QString kStationListName = QStringLiteral("station_fm2.csv");
-}
 
 bool Form1::Form_Load() {
     Label11->setText(QString());
@@ -55,11 +52,13 @@ bool Form1::Form_Load() {
     SettingsPath = DeviceSettingsPath;
     fin_init();
 
-    StationListPath = joinPath(seams_.programFolder, kStationListName);
+    const ProgramPlaces places = programPlaces(seams_.programFolder, seams_.dataFolder);
+    StationListPath = places.stationList;
+    BackupFolder = places.backupFolder;
     Freq_FM->loadStationList(StationListPath);
 
-    // "Lire sauvegarde" only when a backup lies beside the program.
-    Command2->setEnabled(settingsFileIn(seams_.programFolder).has_value());
+    // "Lire sauvegarde" only when a backup lies where "Sauvegarde " saves.
+    Command2->setEnabled(settingsFileIn(BackupFolder).has_value());
     return true;
 }
 

@@ -1,8 +1,10 @@
 #include "Program.h"
 
+#include "EditorCommandLine.h"
 #include "Form1.h"
 #include "Look.h"
 #include "PlayerLock.h"
+#include "ProgramPlaces.h"
 #include "SystemSeams.h"
 
 #include <QApplication>
@@ -10,16 +12,16 @@
 int runSettingsEditor(QApplication& app) {
     applyProgramLook(app);
 
-    QStringList volumeFolders;
     QString error;
     DialogMessages messages;
-    if (!parseCommandLine(QApplication::arguments(), volumeFolders, error)) {
+    const std::optional<EditorOptions> options = parseCommandLine(QApplication::arguments(), error);
+    if (!options) {
         messages.show(error);
         return 2;
     }
-    const SystemVolumes volumes(volumeFolders);
+    const SystemVolumes volumes(options->volumes);
 
-    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(),
+    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(), userDataFolder(),
                        PlayerLock::defaultFolder(), QApplication::palette()});
     if (!window.Form_Load()) {
         return 0;

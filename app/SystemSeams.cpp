@@ -10,20 +10,3 @@ void DialogMessages::show(const QString& text) {
                     QApplication::activeWindow());
     box.exec();
 }
-
-bool parseCommandLine(const QStringList& arguments, QStringList& volumes, QString& error) {
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--volume") && i + 1 < arguments.size()) {
-            volumes.append(arguments[++i]);
-        } else if (argument.startsWith(QLatin1String("--volume="))) {
-            volumes.append(argument.mid(9));
-        } else {
-            error = QStringLiteral(
-                        "option inconnue : %1\nusage : ostrel-settings [--volume DOSSIER]...")
-                        .arg(argument);
-            return false;
-        }
-    }
-    return true;
-}

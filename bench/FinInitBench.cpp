@@ -38,7 +38,7 @@ void BM_FinInit(benchmark::State& state) {
     OnePlayer volumes;
     volumes.root = player.root();
     NoDialogs messages;
-    Form1 window(Seams{volumes, messages, player.root(), QString(), QApplication::palette()});
+    Form1 window(Seams{volumes, messages, player.root(), QString(), QString(), QApplication::palette()});
     if (!player.ready() || !window.Form_Load() || messages.shown != 0) {
         state.SkipWithError("the window did not start on the player");
         return;

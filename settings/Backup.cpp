@@ -2,6 +2,8 @@
 
 #include "SettingsProbe.h"
 
+#include <QDir>
+
 QString backupPathIn(const QString& folder) {
     return joinPath(folder, settingsFileIn(folder).value_or(kSettingsFileName));
 }
@@ -13,5 +15,7 @@ WriteOutcome saveBackup(const QString& folder, const QByteArray& bytes, const QS
                                       "lui-même : le programme est lancé depuis l'ostrel. "
                                       "Copiez-le sur votre ordinateur pour sauvegarder.")};
     }
+    // The user's data folder is made when the first backup goes there.
+    QDir().mkpath(folder);
     return saveBackupFile(path, bytes);
 }

@@ -1,5 +1,5 @@
-// The backup beside the program: saving it, loading it, and where the
-// following reloads and writes go.
+// The backup beside the program, or in the user's data folder: saving it,
+// loading it, and where the following reloads and writes go.
 #include "support/SmallTmpfs.h"
 #include "support/TestRig.h"
 #include "support/ValidImages.h"
@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,6 +53,8 @@ TEST(Backup, AFailedSaveChangesNeitherTheButtonNorTheOldBackup) {
         rig.putBesideProgram("settings.dat", oldBackup);
         QFile::setPermissions(rig.programFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
+    // Nor can the user's data folder be made: it lies on that read-only disk.
+    rig.dataFolder = rig.programFolder + "/data";
     const auto window = rig.start();
     ASSERT_NE(window, nullptr);
     window->Command2->setEnabled(false);
@@ -121,4 +124,51 @@ TEST(Backup, AShortBackupReplacesOnlyTheBytesItHolds) {
     window->Command2->click();
     EXPECT_EQ(window->image().fileBytes().left(100), QByteArray(100, '\x00'));
     EXPECT_EQ(window->image().fileBytes().mid(100), validPlayerBytes().mid(100));
+}
+
+// Installed system-wide, the program's folder is read-only: the station list
+// comes from share/, the backup goes to the user's data folder and is read
+// from there. A list beside the program (a portable copy) still wins.
+TEST(Backup, AnInstalledProgramKeepsItsBackupInTheUsersDataFolder) {
+    for (const bool listBeside : {false, true}) {
+        TestRig rig;
+        rig.addPlayer(validPlayerBytes());
+        rig.programFolder = rig.root() + "/usr/bin";
+        const QString shared = rig.root() + "/usr/share/ostrel-settings/station_fm2.csv";
+        QDir().mkpath(rig.programFolder);
+        QDir().mkpath(QFileInfo(shared).path());
+        writeFile(shared, "Paris_;75;87.8;France Inter\r\n");
+        SmallTmpfs disk(rig.programFolder);
+        if (listBeside) {
+            rig.putBesideProgram("station_fm2.csv", "Lyon_;69;88.4;Radio Scoop\r\n");
+        }
+        if (disk.mounted()) {
+            ASSERT_TRUE(disk.remountReadOnly());
+        } else {
+            QFile::setPermissions(rig.programFolder,
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+
+        auto window = rig.start();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->stationListPath(),
+                  listBeside ? rig.programFolder + "/station_fm2.csv" : shared);
+        EXPECT_FALSE(window->Command2->isEnabled());
+        window->Command8->click();
+        EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join('|').toStdString();
+        EXPECT_EQ(readFile(rig.dataFolder + "/settings.dat"), validPlayerBytes());
+        EXPECT_TRUE(window->Command2->isEnabled());
+
+        // The next start finds that backup, and "Lire sauvegarde" reads it.
+        window.reset();
+        const QByteArray backup = otherValidBytes(11);
+        writeFile(rig.dataFolder + "/settings.dat", backup);
+        window = rig.start();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->Command2->isEnabled());
+        window->Command2->click();
+        EXPECT_EQ(window->image().fileBytes(), backup);
+        QFile::setPermissions(rig.programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+    }
 }

@@ -28,7 +28,7 @@ namespace {
 struct BareWindow {
     FakeVolumes volumes;
     RecordedMessages messages;
-    Form1 window{Seams{volumes, messages, QString(), QString(), QApplication::palette()}};
+    Form1 window{Seams{volumes, messages, QString(), QString(), QString(), QApplication::palette()}};
 };
 
 std::string name(const QWidget* widget) {

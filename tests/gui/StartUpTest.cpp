@@ -1,6 +1,7 @@
 // Start-up: finding the player among the volumes, the size checks, the paths.
 #include "support/TestRig.h"
 
+#include "app/EditorCommandLine.h"
 #include "app/PathLabel.h"
 #include "app/StatusLine.h"
 #include "app/SystemSeams.h"
@@ -159,25 +160,28 @@ TEST(StartUp, FinEndsTheProgramWithoutAQuestion) {
     EXPECT_TRUE(rig.messages.shown.isEmpty());
 }
 
-TEST(CommandLine, AcceptsOnlyVolumeFoldersInTheirOrder) {
+TEST(CommandLine, AcceptsOnlyVolumeFoldersHelpAndVersion) {
     const struct {
         QStringList arguments;
         bool accepted;
         QStringList volumes;
+        bool information = false; // ends before any window
     } cases[] = {
         {{"prog"}, true, {}},
         {{"prog", "--volume", "/a", "--volume=/b", "--volume", "/c"}, true, {"/a", "/b", "/c"}},
         {{"prog", "--volume"}, false, {}},
         {{"prog", "--verbose"}, false, {}},
         {{"prog", "/a"}, false, {}},
+        {{"prog", "--volume", "/a", "--help"}, true, {"/a"}, true},
+        {{"prog", "--version"}, true, {}, true},
     };
     for (const auto& c : cases) {
-        QStringList volumes;
         QString error;
-        EXPECT_EQ(parseCommandLine(c.arguments, volumes, error), c.accepted)
-            << c.arguments.join(' ').toStdString();
-        if (c.accepted) {
-            EXPECT_EQ(volumes, c.volumes);
+        const std::optional<EditorOptions> options = parseCommandLine(c.arguments, error);
+        EXPECT_EQ(options.has_value(), c.accepted) << c.arguments.join(' ').toStdString();
+        if (options) {
+            EXPECT_EQ(options->volumes, c.volumes);
+            EXPECT_EQ(options->help || options->version, c.information);
         } else {
             EXPECT_FALSE(error.isEmpty());
         }

@@ -17,6 +17,7 @@ TestRig::TestRig()
     : palette(QApplication::palette()) {
     programFolder = dir_.filePath("program");
     QDir().mkpath(programFolder);
+    dataFolder = dir_.filePath("home/.local/share/ostrel-settings");
     lockFolder = dir_.filePath("runtime");
     QDir().mkpath(lockFolder);
 }
@@ -56,7 +57,7 @@ QByteArray PlayerWindow::bytes(int offset, int count) const {
 
 std::unique_ptr<Form1> TestRig::start() {
     auto window =
-        std::make_unique<Form1>(Seams{volumes, messages, programFolder, lockFolder, palette});
+        std::make_unique<Form1>(Seams{volumes, messages, programFolder, dataFolder, lockFolder, palette});
     if (!window->Form_Load()) {
         return nullptr;
     }

@@ -37,6 +37,7 @@ public:
 
     QString root() const { return dir_.path(); }
     QString programFolder;
+    QString dataFolder; // the user's data folder, not made until a backup needs it
     QString lockFolder; // the user's runtime folder
     QPalette palette;   // the desktop's colours
     FakeVolumes volumes;

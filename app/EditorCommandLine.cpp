@@ -1,0 +1,62 @@
+#include "EditorCommandLine.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+const char* const kHelp = R"help(usage : ostrel-settings [--volume DOSSIER]...
+
+Éditeur des réglages du baladeur Ostrel : préréglages FM, égaliseur, SRS WOW,
+options du lecteur et contraste. Il cherche l'ostrel parmi les volumes montés
+(jamais les partages réseau), ouvre son settings.dat et l'y réécrit.
+
+Options :
+  --volume DOSSIER  cherche aussi l'ostrel dans DOSSIER (répétable)
+  --help            cette aide
+  --version         la version
+
+La liste des villes, station_fm2.csv, est prise à côté du programme, sinon dans
+../share/ostrel-settings/. La sauvegarde va à côté du programme quand ce dossier
+peut être écrit, sinon dans le dossier de données de l'utilisateur
+(~/.local/share/ostrel-settings/).
+)help";
+} // namespace
+
+std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QString& error) {
+    EditorOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--volume") && i + 1 < arguments.size()) {
+            options.volumes.append(arguments[++i]);
+        } else if (argument.startsWith(QLatin1String("--volume="))) {
+            options.volumes.append(argument.mid(9));
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
+        } else {
+            error =
+                QStringLiteral("option inconnue : %1\n"
+                               "usage : ostrel-settings [--volume DOSSIER]... | --help | --version")
+                    .arg(argument);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+std::optional<int> answerInformationOptions(const QStringList& arguments) {
+    QString error;
+    const std::optional<EditorOptions> options = parseCommandLine(arguments, error);
+    if (!options || (!options->help && !options->version)) {
+        return std::nullopt;
+    }
+    QTextStream out(stdout);
+    if (options->help) {
+        out << QString::fromUtf8(kHelp);
+    } else {
+        out << "ostrel-settings " << OSTREL_VERSION << '\n';
+    }
+    return 0;
+}

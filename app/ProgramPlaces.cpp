@@ -1,0 +1,32 @@
+#include "ProgramPlaces.h"
+
+#include "settings/SettingsProbe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+// access() rather than the permission bits: a read-only mount refuses even root.
+bool canWrite(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+} // namespace
+
+ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFolder) {
+    ProgramPlaces places;
+    places.stationList = joinPath(programFolder, kStationListName);
+    const QString shared = QDir::cleanPath(
+        joinPath(programFolder, QStringLiteral("../share/ostrel-settings/") + kStationListName));
+    if (!QFile::exists(places.stationList) && QFile::exists(shared)) {
+        places.stationList = shared;
+    }
+    places.backupFolder = canWrite(programFolder) ? programFolder : dataFolder;
+    return places;
+}
+
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
