@@ -28,12 +28,16 @@ bool showsLabel(const EditorMachine::Items& items, const QString& text) {
     return findItem(items, "label", text) != nullptr;
 }
 
-EditorMachine::EditorMachine(const QByteArray& playerBytes) {
+EditorMachine::EditorMachine(const QByteArray& playerBytes,
+                             std::optional<InstalledEditor> installed)
+    : installed_(std::move(installed)) {
     QDir root(dir_.path());
     root.mkpath("player");
-    root.mkpath("program");
-    copyFile(OSTREL_PROGRAM, root.filePath("program/ostrel-settings"));
-    copyFile(OSTREL_STATION_LIST, root.filePath("program/station_fm2.csv"));
+    if (!installed_) {
+        root.mkpath("program");
+        copyFile(OSTREL_PROGRAM, root.filePath("program/ostrel-settings"));
+        copyFile(OSTREL_STATION_LIST, root.filePath("program/station_fm2.csv"));
+    }
     if (!playerBytes.isEmpty()) {
         QFile file(playerFile());
         if (!file.open(QIODevice::WriteOnly) || file.write(playerBytes) != playerBytes.size()) {
@@ -54,7 +58,8 @@ QString EditorMachine::playerFile() const {
 }
 
 QString EditorMachine::backupFile() const {
-    return dir_.filePath("program/settings.dat");
+    return installed_ ? installed_->dataHome + "/ostrel-settings/settings.dat"
+                      : dir_.filePath("program/settings.dat");
 }
 
 QByteArray EditorMachine::playerBytes() const {
@@ -63,9 +68,25 @@ QByteArray EditorMachine::playerBytes() const {
 }
 
 void EditorMachine::start() {
-    editor_.setProcessEnvironment(DesktopSession::instance().environment());
+    QProcessEnvironment environment = DesktopSession::instance().environment();
     editor_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    editor_.start(dir_.filePath("program/ostrel-settings"), {"--volume", dir_.filePath("player")});
+    const QStringList volume{"--volume", dir_.filePath("player")};
+    if (installed_) {
+        // In a mount namespace of its own, the program's folder bound
+        // read-only over itself; the shell then becomes the editor.
+        const QString bin = installed_->prefix + "/bin";
+        environment.insert("XDG_DATA_HOME", installed_->dataHome);
+        editor_.setProcessEnvironment(environment);
+        editor_.start("unshare", QStringList{"-m", "sh", "-c",
+                                             "mount --bind \"$1\" \"$1\" && "
+                                             "mount -o remount,bind,ro \"$1\" && shift && "
+                                             "exec \"$@\"",
+                                             "sh", bin, bin + "/ostrel-settings"} +
+                                     volume);
+    } else {
+        editor_.setProcessEnvironment(environment);
+        editor_.start(dir_.filePath("program/ostrel-settings"), volume);
+    }
     if (!editor_.waitForStarted(kWaitMs)) {
         fail("the editor did not start");
     }

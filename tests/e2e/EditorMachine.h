@@ -8,17 +8,27 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-// A computer with the built editor installed in a folder of its own (the
-// station list beside it, and the backup once saved) and a simulated player:
-// a folder whose root holds settings.dat, offered with --volume.
+// An editor installed under a prefix by `cmake --install` (bin/, share/),
+// run with its program folder read-only, as a system-wide install is.
+struct InstalledEditor {
+    QString prefix;
+    QString dataHome; // the user's XDG_DATA_HOME
+};
+
+// A computer with the built editor copied into a folder of its own (the
+// station list beside it, and the backup once saved), or an installed editor,
+// and a simulated player: a folder whose root holds settings.dat, offered with
+// --volume.
 class EditorMachine {
 public:
     using Items = std::vector<AccessibleItem>;
 
     // An empty `playerBytes` attaches no player: the volume folder stays empty.
-    explicit EditorMachine(const QByteArray& playerBytes);
+    explicit EditorMachine(const QByteArray& playerBytes,
+                           std::optional<InstalledEditor> installed = std::nullopt);
     ~EditorMachine();
 
     QString playerFile() const;
@@ -51,6 +61,7 @@ private:
     AccessibleItem waitForItem(const QString& role, const QString& name, int nth) const;
 
     QTemporaryDir dir_;
+    std::optional<InstalledEditor> installed_;
     QProcess editor_;
 };
 
