@@ -1,7 +1,9 @@
 #include "EventHooks.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QObject>
+#include <QPushButton>
 #include <QWidget>
 
 #include <utility>
@@ -35,7 +37,38 @@ private:
     std::function<bool(QEvent*)> wanted_;
     std::function<void()> handler_;
 };
+class ReturnPresses : public QObject {
+public:
+    explicit ReturnPresses(QPushButton* button)
+        : QObject(button)
+        , button_(button) {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                modifiers == Qt::NoModifier) {
+                if (button_->isEnabled()) {
+                    button_->click();
+                }
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* button_;
+};
 } // namespace
+
+void pressOnReturn(QPushButton* button) {
+    new ReturnPresses(button);
+}
 
 void whenEvent(QWidget* widget, std::initializer_list<QEvent::Type> types,
                std::function<void()> handler) {

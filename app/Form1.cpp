@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "Controls.h"
 #include "EventHooks.h"
+#include "FocusRing.h"
 #include "OptionGroup.h"
 #include "PathLabel.h"
 #include "PlayerLock.h"
@@ -57,13 +58,17 @@ Form1::Form1(const Seams& seams)
 
     colours::applySystemColours(this, seams_.palette);
     wireHoverHelp();
+    setKeyboardOrder();
+    focusRing_ = new FocusRing(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        pressOnReturn(button);
+    }
     fin->setFocus();
 }
 
 Form1::~Form1() = default;
 
 void Form1::buildButtonRows() {
-    // "Fin" first and "Ecrire ostrel" second in the keyboard order.
     constexpr int lefts[] = {0, 1320, 2640, 3960, 5400};
     constexpr int widths[] = {1335, 1335, 1335, 1455, 1455};
     const auto row2 = [&](int column) {
@@ -80,7 +85,6 @@ void Form1::buildButtonRows() {
     Command2 =
         makeButton(this, QStringLiteral("Command2"), QStringLiteral("Lire sauvegarde"), row2(2));
     Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("Sauvegarde "), row2(3));
-    QWidget::setTabOrder(fin, enreg_ostrel);
 
     Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Général"), row1(0));
     Command6 =
@@ -142,8 +146,21 @@ void Form1::wireHoverHelp() {
         {Label10, ""}, // the status line clears the strip, as the bare window does
     };
     for (const auto& [control, text] : texts) {
+        const QString help = QString::fromUtf8(text);
         whenEvent(control, {QEvent::Enter, QEvent::MouseMove, QEvent::HoverMove},
-                  [this, help = QString::fromUtf8(text)] { Label13->setText(help); });
+                  [this, help] { Label13->setText(help); });
+        // What the mouse shows, a screen reader reads.
+        control->setAccessibleDescription(help);
+    }
+}
+
+void Form1::setKeyboardOrder() {
+    // "Fin" first and "Ecrire ostrel" second, then the buttons in reading
+    // order; the home page and the panels follow, each in its own order.
+    QWidget* const order[] = {fin,       enreg_ostrel, Command5, Command6, Command3,
+                              show_egal, Command9,     Command1, Command2, Command8};
+    for (std::size_t k = 1; k < std::size(order); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 class EqualizerPage;
+class FocusRing;
 class FmPage;
 class HomeOptions;
 class OptionGroup;
@@ -93,6 +94,7 @@ private:
     void buildButtonRows();
     void buildHomePage();
     void wireHoverHelp();
+    void setKeyboardOrder();
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
@@ -104,6 +106,7 @@ private:
     QString DeviceSettingsPath;
     QString SettingsPath;
     QString StationListPath;
-    QString BackupFolder; // where "Sauvegarde " saves and "Lire sauvegarde" reads
+    QString BackupFolder;
+    FocusRing* focusRing_ = nullptr; // where "Sauvegarde " saves and "Lire sauvegarde" reads
     std::unique_ptr<PlayerLock> playerLock_; // held while the window has the player open
 };

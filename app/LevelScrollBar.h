@@ -9,7 +9,9 @@
 class LevelScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    LevelScrollBar(int topValue, int bottomValue, int initialLevel, QWidget* parent);
+    // `name` tells a screen reader what the bar sets ("Contraste", "62 Hz").
+    LevelScrollBar(int topValue, int bottomValue, int initialLevel, const QString& name,
+                   QWidget* parent);
 
     int topValue() const { return top_; }
     int bottomValue() const { return bottom_; }

@@ -3,6 +3,7 @@
 #include "settings/Fields.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QRadioButton>
 
 #include <utility>
@@ -14,6 +15,7 @@ OptionGroup::OptionGroup(IndexField field, const QList<QRadioButton*>& buttons, 
     , group_(new QButtonGroup(this)) {
     for (int index = 0; index < buttons_.size(); ++index) {
         group_->addButton(buttons_[index], index);
+        buttons_[index]->installEventFilter(this);
     }
     connect(group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked) {
@@ -30,6 +32,20 @@ OptionGroup::OptionGroup(IndexField field, const QList<QRadioButton*>& buttons, 
             emit clicked(index);
         }
     });
+}
+
+bool OptionGroup::eventFilter(QObject* watched, QEvent* event) {
+    // Tab enters the group on its selected button, as desktops do; Qt would
+    // land on the first one.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const int selected = selectedIndex();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && selected >= 0 &&
+            watched != buttons_[selected]) {
+            buttons_[selected]->setFocus(reason);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 int OptionGroup::selectedIndex() const {

@@ -27,6 +27,9 @@ public:
     // Writes the selected index into the field's byte.
     void storeSelection(SettingsImage& image) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A button became the selected one, by the user or from code, or the
     // user clicked the one already selected.

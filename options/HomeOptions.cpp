@@ -26,7 +26,8 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
 
     Frame8 = makeFrame(window, QStringLiteral("Frame8"), QStringLiteral("Contraste"),
                        twipsRect(2400, 3840, 2175, 2895));
-    VScroll2 = new LevelScrollBar(10, 0, 5, Frame8);
+    VScroll2 = new LevelScrollBar(
+        10, 0, 5, QString::fromUtf8(levelInfo(LevelField::Contrast).caption), Frame8);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
     VScroll2->setGeometry(twipsRect(240, 360, 375, 2055));
     Label1 = makeLabel(Frame8, QStringLiteral("Label1"), QString(), twipsRect(240, 2520, 375, 255),

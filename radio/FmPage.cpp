@@ -63,6 +63,12 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
                         [](int row) { return twipsRect(1560, rowTop(row), 180, 252); }),
         this);
     Option2->button(0)->setChecked(true);
+    // A screen reader tells the twenty boxes and buttons apart by their letter.
+    for (int row = 0; row < kPresets; ++row) {
+        const QString letter = QString::fromUtf8(captions::kPresetLetters[row]);
+        Text1[row]->setAccessibleName(title() + u' ' + letter);
+        Option2->button(row)->setAccessibleName(QStringLiteral("Préréglage écouté ") + letter);
+    }
 
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
@@ -70,6 +76,8 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twipsRect(3360, 960, 3132, 3012));
+    Combo2->setAccessibleName(QStringLiteral("Ville"));
+    List1->setAccessibleName(QStringLiteral("Stations de la ville"));
 
     enreg_f_fm = new WrappingButton(QStringLiteral("    valide les fréquences FM"), this);
     enreg_f_fm->setObjectName(QStringLiteral("enreg_f_fm"));
@@ -81,6 +89,11 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
         whenClicked(Text1[box], [this, box] { Text1_Click(box); });
         connect(Text1[box], &QLineEdit::textChanged, this, [this, box] { Text1_Change(box); });
     }
+    // The keyboard goes through the page column by column: the boxes, the
+    // tuned preset, the button that validates, the city and its stations.
+    QWidget::setTabOrder(Option2->button(kPresets - 1), enreg_f_fm);
+    QWidget::setTabOrder(enreg_f_fm, Combo2);
+    QWidget::setTabOrder(Combo2, List1);
     connect(Option2, &OptionGroup::clicked, this, &FmPage::Option2_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &FmPage::Combo2_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &FmPage::List1_DblClick);

@@ -31,18 +31,20 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(twipsRect(120, 240, 2655, 315));
+    Combo1->setAccessibleName(QStringLiteral("Courbe de l'égaliseur"));
 
     // The band captions and level labels are centred on their bar but reach
     // 4 px beyond it on each side: at the window's font "16K" is exactly as
     // wide as the bar, and its edges would touch the label's. The text stands
     // where the design puts it.
     const QStringList bandNames{"62", "250", "1K", "4K", "16K"};
+    const QStringList bandsSpoken{"62 Hz", "250 Hz", "1 kHz", "4 kHz", "16 kHz"};
     for (int band = 0; band < 5; ++band) {
         const int left = kBandLefts[static_cast<std::size_t>(band)];
         bandCaptions[band] =
             makeLabel(this, QStringLiteral("Label%1").arg(4 + band), bandNames[band],
                       twipsRect(left - 60, 600, 420, 255), LabelStyle::Centred);
-        VScroll1[band] = new LevelScrollBar(20, -12, 0, this);
+        VScroll1[band] = new LevelScrollBar(20, -12, 0, bandsSpoken[band], this);
         VScroll1[band]->setObjectName(arrayMemberName(QStringLiteral("VScroll1"), band));
         VScroll1[band]->setGeometry(twipsRect(left, 840, 300, 3500));
         Label2[band] =

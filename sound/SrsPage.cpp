@@ -22,7 +22,8 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
 
     Frame11 = makeFrame(this, QStringLiteral("Frame11"), QStringLiteral("True bass"),
                         twipsRect(120, 240, 2055, 3615));
-    VScroll3 = new LevelScrollBar(10, 0, 5, Frame11);
+    VScroll3 = new LevelScrollBar(
+        10, 0, 5, QString::fromUtf8(levelInfo(LevelField::TruBass).caption), Frame11);
     VScroll3->setObjectName(QStringLiteral("VScroll3"));
     VScroll3->setGeometry(twipsRect(120, 480, 735, 2655));
     Label15 = makeLabel(Frame11, QStringLiteral("Label15"), QStringLiteral(" "),
@@ -30,7 +31,8 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
 
     Frame12 = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("Son 3D"),
                         twipsRect(2160, 240, 2295, 3615));
-    VScroll4 = new LevelScrollBar(10, 0, 5, Frame12);
+    VScroll4 = new LevelScrollBar(10, 0, 5, QString::fromUtf8(levelInfo(LevelField::Srs3D).caption),
+                                  Frame12);
     VScroll4->setObjectName(QStringLiteral("VScroll4"));
     VScroll4->setGeometry(twipsRect(240, 480, 735, 2655));
     Label17 = makeLabel(Frame12, QStringLiteral("Label17"), QString(),

@@ -20,6 +20,7 @@ struct Walker {
         AccessibleItem item;
         item.enabled = atspi_state_set_contains(states, ATSPI_STATE_ENABLED);
         item.checked = atspi_state_set_contains(states, ATSPI_STATE_CHECKED);
+        item.focused = atspi_state_set_contains(states, ATSPI_STATE_FOCUSED);
         g_object_unref(states);
         if (!showing) {
             return; // hidden pages and their children
@@ -27,6 +28,11 @@ struct Walker {
         item.window = window;
         item.role = takeString(atspi_accessible_get_role_name(object, nullptr));
         item.name = takeString(atspi_accessible_get_name(object, nullptr));
+        item.description = takeString(atspi_accessible_get_description(object, nullptr));
+        if (AtspiValue* value = atspi_accessible_get_value_iface(object)) {
+            item.value = atspi_value_get_current_value(value, nullptr);
+            g_object_unref(value);
+        }
         if (item.role == "text") {
             if (AtspiText* text = atspi_accessible_get_text_iface(object)) {
                 item.text = takeString(atspi_text_get_text(text, 0, -1, nullptr));

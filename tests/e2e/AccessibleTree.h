@@ -8,13 +8,16 @@
 // What a screen reader sees of a running program: its visible widgets, read
 // over the accessibility bus (AT-SPI), in the order of the widget tree.
 struct AccessibleItem {
-    QString window; // the name (title) of the top-level window it lies in
-    QString role;   // "push button", "label", "text", "radio button", "alert"...
-    QString name;   // the caption for buttons and labels
-    QString text;   // the contents of an editable text
-    QRect box;      // on the screen
+    QString window;      // the name (title) of the top-level window it lies in
+    QString role;        // "push button", "label", "text", "radio button", "alert"...
+    QString name;        // the caption for buttons and labels
+    QString text;        // the contents of an editable text
+    QRect box;           // on the screen
+    QString description; // what the mouse's hover help says
+    double value = 0;    // a scroll bar's or slider's current value
     bool enabled = true;
     bool checked = false;
+    bool focused = false;
 };
 
 class AccessibleTree {

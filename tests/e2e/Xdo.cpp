@@ -45,6 +45,10 @@ void key(const QString& name) {
     mustRun({"key", name});
 }
 
+void focusWindow(const QString& id) {
+    mustRun({"windowfocus", "--sync", id});
+}
+
 QStringList windowsNamed(const QString& pattern) {
     // xdotool exits with 1 when no window matches.
     return run({"search", "--onlyvisible", "--name", pattern})

@@ -13,6 +13,9 @@ void click(QPoint at);
 void type(const QString& text);
 // Presses and releases a key, by its X name ("Return", "ctrl+a").
 void key(const QString& name);
+// Gives a window the keyboard focus, as a window manager does (no pointer
+// event is sent).
+void focusWindow(const QString& id);
 // The ids of the mapped windows whose title matches the regular expression.
 QStringList windowsNamed(const QString& pattern);
 

@@ -28,7 +28,8 @@ namespace {
 struct BareWindow {
     FakeVolumes volumes;
     RecordedMessages messages;
-    Form1 window{Seams{volumes, messages, QString(), QString(), QString(), QApplication::palette()}};
+    Form1 window{
+        Seams{volumes, messages, QString(), QString(), QString(), QApplication::palette()}};
 };
 
 std::string name(const QWidget* widget) {
@@ -104,6 +105,8 @@ TEST(Layout, EveryWayOfMovingABarUpRaisesItsLevel) {
     } moves[] = {
         {"key up", [&] { QTest::keyClick(bar, Qt::Key_Up); }, +1},
         {"key down", [&] { QTest::keyClick(bar, Qt::Key_Down); }, -1},
+        {"page up", [&] { QTest::keyClick(bar, Qt::Key_PageUp); }, +1},
+        {"page down", [&] { QTest::keyClick(bar, Qt::Key_PageDown); }, -1},
         {"top arrow",
          [&] { QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, arrow / 2)); },
          +1},
@@ -136,16 +139,6 @@ TEST(Layout, EveryWayOfMovingABarUpRaisesItsLevel) {
         m.move();
         EXPECT_EQ(bar->level(), 4 + m.expectedChange) << m.how;
     }
-}
-
-TEST(Layout, KeyboardFocusStartsOnFinThenGoesToWrite) {
-    BareWindow bare;
-    bare.window.show();
-    QApplication::setActiveWindow(&bare.window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&bare.window));
-    EXPECT_EQ(QApplication::focusWidget(), bare.window.fin);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), bare.window.enreg_ostrel);
 }
 
 // Rendered pixels: pages show their colour behind labels and option buttons,
