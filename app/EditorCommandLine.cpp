@@ -1,5 +1,7 @@
 #include "EditorCommandLine.h"
 
+#include "Volumes.h"
+
 #include <QTextStream>
 
 #include <cstdio>
@@ -27,11 +29,10 @@ std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QStr
     EditorOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QLatin1String("--volume") && i + 1 < arguments.size()) {
-            options.volumes.append(arguments[++i]);
-        } else if (argument.startsWith(QLatin1String("--volume="))) {
-            options.volumes.append(argument.mid(9));
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        if (takeVolumeArgument(arguments, i, options.volumes) == VolumeArgument::Taken) {
+            continue;
+        }
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
         } else if (argument == QLatin1String("--version")) {
             options.version = true;

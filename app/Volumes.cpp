@@ -85,3 +85,19 @@ std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes) {
     }
     return player;
 }
+
+VolumeArgument takeVolumeArgument(const QStringList& arguments, int& i, QStringList& volumes) {
+    const QString& argument = arguments[i];
+    if (argument.startsWith(QLatin1String("--volume="))) {
+        volumes.append(argument.mid(9));
+        return VolumeArgument::Taken;
+    }
+    if (argument != QLatin1String("--volume")) {
+        return VolumeArgument::NotOne;
+    }
+    if (i + 1 >= arguments.size()) {
+        return VolumeArgument::FolderMissing;
+    }
+    volumes.append(arguments[++i]);
+    return VolumeArgument::Taken;
+}

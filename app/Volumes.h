@@ -56,3 +56,9 @@ struct PlayerFile {
     QString path() const { return root + name; }
 };
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes);
+
+// The option both programs take: --volume DIR or --volume=DIR at
+// arguments[i]. When taken, DIR is appended to `volumes` and i left on the
+// last argument used.
+enum class VolumeArgument { NotOne, Taken, FolderMissing };
+VolumeArgument takeVolumeArgument(const QStringList& arguments, int& i, QStringList& volumes);

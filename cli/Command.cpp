@@ -28,6 +28,12 @@ bool Command::opens(const QString& path) const {
     return true;
 }
 
+void Command::printChanges(const QList<SettingChange>& changes) const {
+    for (const SettingChange& change : changes) {
+        out << change.name << " : " << change.before << " -> " << change.after << '\n';
+    }
+}
+
 std::optional<FileCheck> Command::checked(const QString& path) const {
     if (!opens(path)) {
         return std::nullopt;

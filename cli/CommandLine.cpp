@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "app/Volumes.h"
+
 std::optional<Invocation> parseInvocation(const QStringList& arguments, QString& error) {
     Invocation invocation;
     QStringList words;
@@ -10,14 +12,13 @@ std::optional<Invocation> parseInvocation(const QStringList& arguments, QString&
             words.append(argument);
         } else if (argument == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (argument == QLatin1String("--volume")) {
-            if (i + 1 >= arguments.size()) {
+        } else if (const VolumeArgument volume =
+                       takeVolumeArgument(arguments, i, invocation.volumes);
+                   volume != VolumeArgument::NotOne) {
+            if (volume == VolumeArgument::FolderMissing) {
                 error = QStringLiteral("--volume : il manque le dossier");
                 return std::nullopt;
             }
-            invocation.volumes.append(arguments[++i]);
-        } else if (argument.startsWith(QLatin1String("--volume="))) {
-            invocation.volumes.append(argument.mid(9));
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             invocation.help = true;
         } else if (argument == QLatin1String("--version")) {

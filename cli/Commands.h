@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Ostrelctl.h"
+#include "settings/NamedSettings.h"
 #include "settings/SettingsFile.h"
 
 #include <QTextStream>
@@ -24,6 +25,8 @@ struct Command {
     bool opens(const QString& path) const;
     // The file as the window opens it; none (reason on `err`) when unreadable.
     std::optional<FileCheck> checked(const QString& path) const;
+    // One line per changed setting: "name : before -> after".
+    void printChanges(const QList<SettingChange>& changes) const;
 };
 
 int findCommand(const Command& command);

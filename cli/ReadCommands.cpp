@@ -135,14 +135,11 @@ int diffCommand(const Command& command) {
                                                     offset >= second->size() ||
                                                     first->at(offset) != second->at(offset);
     }
-    for (const NamedSetting& setting : namedSettings()) {
-        const QString before = shownText(a, setting);
-        const QString after = shownText(b, setting);
-        if (before == after) {
-            continue;
-        }
-        command.out << setting.name << " : " << before << " -> " << after << '\n';
-        for (const int offset : settingOffsets(setting)) {
+    const QList<SettingChange> changes = settingChanges(a, b);
+    command.printChanges(changes);
+    // The bytes of the settings named are not counted again.
+    for (const SettingChange& change : changes) {
+        for (const int offset : settingOffsets(*namedSetting(change.name))) {
             if (offset < size) {
                 differs[static_cast<std::size_t>(offset)] = false;
             }

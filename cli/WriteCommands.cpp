@@ -38,9 +38,7 @@ int reportChanges(const Command& command, const QList<SettingChange>& changes, i
     if (code != kDone) {
         return code;
     }
-    for (const SettingChange& change : changes) {
-        command.out << change.name << " : " << change.before << " -> " << change.after << '\n';
-    }
+    command.printChanges(changes);
     if (command.invocation.dryRun) {
         command.out << "rien n'est écrit (--dry-run)\n";
     }
@@ -210,13 +208,6 @@ int importCommand(const Command& command) {
         command.out << "rien à changer\n";
         return kDone;
     }
-    QList<SettingChange> changes;
-    for (const NamedSetting& setting : namedSettings()) {
-        const QString before = shownText(*current, setting);
-        const QString after = shownText(*imported.image, setting);
-        if (before != after) {
-            changes.append({setting.name, before, after});
-        }
-    }
-    return reportChanges(command, changes, writeImage(command, *path, *imported.image, true));
+    return reportChanges(command, settingChanges(*current, *imported.image),
+                         writeImage(command, *path, *imported.image, true));
 }

@@ -277,8 +277,20 @@ QList<int> settingOffsets(const NamedSetting& setting) {
     return run(levelInfo(field).offset, field == LevelField::Contrast ? 1 : 3);
 }
 
-QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& values) {
+QList<SettingChange> settingChanges(const SettingsImage& before, const SettingsImage& after) {
     QList<SettingChange> changes;
+    for (const NamedSetting& setting : namedSettings()) {
+        const QString was = shownText(before, setting);
+        const QString is = shownText(after, setting);
+        if (was != is) {
+            changes.append({setting.name, was, is});
+        }
+    }
+    return changes;
+}
+
+QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& values) {
+    const SettingsImage before = image;
     const std::vector<NamedSetting>& names = namedSettings();
     for (std::size_t k = 0; k < names.size() && k < values.size(); ++k) {
         const NamedSetting& setting = names[k];
@@ -286,9 +298,7 @@ QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& valu
             continue;
         }
         const SettingValue& value = *values[k];
-        const QString before = shownText(image, setting);
-        const QString after = valueText(setting, value);
-        if (before == after && settingValue(image, setting)) {
+        if (shownText(image, setting) == valueText(setting, value)) {
             continue; // what the bytes already say: they stay as they are
         }
         switch (setting.kind) {
@@ -314,7 +324,6 @@ QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& valu
             storeLevel(image, static_cast<LevelField>(setting.index), value.number);
             break;
         }
-        changes.append({setting.name, before, after});
     }
-    return changes;
+    return settingChanges(before, image);
 }

@@ -64,6 +64,9 @@ struct SettingChange {
     QString before;
     QString after;
 };
+// Each setting whose shown value differs between two images, in the order of
+// namedSettings().
+QList<SettingChange> settingChanges(const SettingsImage& before, const SettingsImage& after);
 // Stores each value that differs from what the image already says, as the
 // window's handlers store it, in the order of namedSettings(); the changes made.
 QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& values);

@@ -29,34 +29,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 struct Page {
     const char* name;
-    std::function<QPushButton*(Form1&)> button;
+    QPushButton* Form1::*button; // the button that shows it
 };
 const Page kPages[] = {
-    {"home",
-     [](Form1& w) {
-         return w.Command5;
-     }},
-    {"FM",
-     [](Form1& w) {
-         return w.Command6;
-     }},
-    {"options",
-     [](Form1& w) {
-         return w.Command3;
-     }},
-    {"equalizer",
-     [](Form1& w) {
-         return w.show_egal;
-     }},
-    {"SRS",
-     [](Form1& w) {
-         return w.Command9;
-     }},
+    {"home", &Form1::Command5},       {"FM", &Form1::Command6},  {"options", &Form1::Command3},
+    {"equalizer", &Form1::show_egal}, {"SRS", &Form1::Command9},
 };
 
 bool takesInput(const QWidget* widget) {
@@ -98,7 +79,7 @@ TEST(Accessibility, EveryInputControlOfEachPageHasItsOwnName) {
     ShownWindow shown;
     Form1& window = *shown.window;
     for (const Page& page : kPages) {
-        page.button(window)->click();
+        (window.*page.button)->click();
         QSet<QString> names;
         for (QWidget* input : visibleInputs(window)) {
             const QString name = accessibleText(input, QAccessible::Name).trimmed();
@@ -157,7 +138,7 @@ TEST(Accessibility, TabReachesEveryControlOfThePageFromFinThenWrite) {
     ShownWindow shown;
     Form1& window = *shown.window;
     for (const Page& page : kPages) {
-        page.button(window)->click();
+        (window.*page.button)->click();
         window.fin->setFocus();
         QList<QWidget*> visited{window.fin};
         for (int step = 0; step < 200; ++step) {
@@ -216,7 +197,7 @@ TEST(Accessibility, TheFocusShowsOnEveryPage) {
         FocusRing* ring = window.findChild<FocusRing*>();
         ASSERT_NE(ring, nullptr);
         for (const Page& page : kPages) {
-            page.button(window)->click();
+            (window.*page.button)->click();
             for (QWidget* input : visibleInputs(window)) {
                 // Tab lands on an option group's selected button.
                 const auto* option = qobject_cast<QRadioButton*>(input);
