@@ -210,11 +210,14 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const
 }
 
 WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
+    // Only promise an untouched old backup when there was one.
+    const bool hadBackup = QFileInfo::exists(path);
     const auto failure = [&](const QString& reason) {
-        return WriteOutcome{false,
-                            QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. "
-                                           "L'ancienne sauvegarde est inchangée.")
-                                .arg(path, reason)};
+        return WriteOutcome{
+            false, QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. %3")
+                       .arg(path, reason,
+                            hadBackup ? QStringLiteral("L'ancienne sauvegarde est inchangée.")
+                                      : QStringLiteral("Aucun fichier n'a été créé."))};
     };
     const QFileInfo target(path);
     QByteArray temporary = QFile::encodeName(

@@ -398,24 +398,35 @@ TEST(SaveBackupFile, AFullDiskIsReportedAndTheOldBackupKept) {
     EXPECT_EQ(contentOf(path), pattern(699, 7));
 }
 
-TEST(SaveBackupFile, AFailingDiskLeavesTheOldBackupAndNoTemporaryFile) {
+TEST(SaveBackupFile, AFailingDiskLeavesTheOldBackupOrNoFileAndNoTemporaryFile) {
     const FailingDisk cases[] = {
         {"writes all but one byte", with(writesAllButOneByte), "le disque est plein"},
         {"refuses to write", with(refusesToWrite), "entrée-sortie"},
         {"fails to flush", with(failsToFlush), "entrée-sortie"},
     };
-    for (const auto& c : cases) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("settings.dat");
-        put(path, pattern(699, 7));
+    for (const bool hadBackup : {true, false}) {
+        for (const auto& c : cases) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("settings.dat");
+            if (hadBackup) {
+                put(path, pattern(699, 7));
+            }
 
-        const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11), c.calls);
-        EXPECT_FALSE(outcome.written) << c.disk;
-        EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(c.says)))
-            << c.disk << ": " << outcome.problem.toStdString();
-        EXPECT_EQ(contentOf(path), pattern(699, 7)) << c.disk;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{"settings.dat"})
-            << c.disk << ": the temporary file is removed";
+            const WriteOutcome outcome = saveBackupFile(path, pattern(699, 11), c.calls);
+            EXPECT_FALSE(outcome.written) << c.disk;
+            EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(c.says)))
+                << c.disk << ": " << outcome.problem.toStdString();
+            // The message promises only what is true of the folder.
+            EXPECT_TRUE(outcome.problem.endsWith(
+                QString::fromUtf8(hadBackup ? "L'ancienne sauvegarde est inchangée."
+                                            : "Aucun fichier n'a été créé.")))
+                << c.disk << ": " << outcome.problem.toStdString();
+            const QStringList left = hadBackup ? QStringList{"settings.dat"} : QStringList{};
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), left)
+                << c.disk << ": the temporary file is removed";
+            if (hadBackup) {
+                EXPECT_EQ(contentOf(path), pattern(699, 7)) << c.disk;
+            }
+        }
     }
 }
