@@ -39,10 +39,10 @@ private:
 };
 class ReturnPresses : public QObject {
 public:
-    explicit ReturnPresses(QPushButton* button)
-        : QObject(button)
-        , button_(button) {
-        button->installEventFilter(this);
+    ReturnPresses(QWidget* widget, std::function<void()> handler)
+        : QObject(widget)
+        , handler_(std::move(handler)) {
+        widget->installEventFilter(this);
     }
 
 protected:
@@ -52,9 +52,7 @@ protected:
             const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 modifiers == Qt::NoModifier) {
-                if (button_->isEnabled()) {
-                    button_->click();
-                }
+                handler_();
                 return true;
             }
         }
@@ -62,12 +60,20 @@ protected:
     }
 
 private:
-    QPushButton* button_;
+    std::function<void()> handler_;
 };
 } // namespace
 
+void whenReturnPressed(QWidget* widget, std::function<void()> handler) {
+    new ReturnPresses(widget, std::move(handler));
+}
+
 void pressOnReturn(QPushButton* button) {
-    new ReturnPresses(button);
+    whenReturnPressed(button, [button] {
+        if (button->isEnabled()) {
+            button->click();
+        }
+    });
 }
 
 void whenEvent(QWidget* widget, std::initializer_list<QEvent::Type> types,

@@ -16,6 +16,10 @@ void whenEvent(QWidget* widget, std::initializer_list<QEvent::Type> types,
 // A click: the left button released over the widget.
 void whenClicked(QWidget* widget, std::function<void()> handler);
 
+// Return or Enter pressed while `widget` has the focus; the key goes no
+// further.
+void whenReturnPressed(QWidget* widget, std::function<void()> handler);
+
 class QPushButton;
 // Return and Enter press a focused push button, as Space does. (Qt's own
 // buttons take Return only as a dialog's default button.)

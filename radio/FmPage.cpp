@@ -97,6 +97,8 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     connect(Option2, &OptionGroup::clicked, this, &FmPage::Option2_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &FmPage::Combo2_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &FmPage::List1_DblClick);
+    // Without a mouse, Return on the chosen station does what a double click does.
+    whenReturnPressed(List1, [this] { List1_DblClick(); });
     connect(enreg_f_fm, &QPushButton::clicked, this, &FmPage::enreg_f_fm_Click);
 }
 

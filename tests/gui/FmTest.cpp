@@ -102,6 +102,19 @@ TEST(Fm, DoubleClickedStationsFillConsecutiveBoxesWrappingAfterTheLast) {
     EXPECT_EQ(page.fm->Text1[1]->text(), "");
 }
 
+TEST(Fm, ReturnOnAStationDoesWhatADoubleClickDoes) {
+    FmWindow page;
+    QTest::mouseClick(page.fm->Text1[4], Qt::LeftButton);
+    page.fm->List1->setFocus();
+    page.fm->List1->setCurrentRow(0);
+    QTest::keyClick(page.fm->List1, Qt::Key_Down);
+    QTest::keyClick(page.fm->List1, Qt::Key_Return);
+    QTest::keyClick(page.fm->List1, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(page.fm->Text1[4]->text(), "88.4");
+    EXPECT_EQ(page.fm->Text1[5]->text(), "88.4");
+    EXPECT_EQ(page.fm->CurrentPresetBox, 6);
+}
+
 TEST(Fm, ClickingABoxLeavesOnlyThatBoxHighlighted) {
     FmWindow page;
     QTest::mouseClick(page.fm->Text1[17], Qt::LeftButton);
