@@ -35,8 +35,11 @@ void Command::printChanges(const QList<SettingChange>& changes) const {
 }
 
 std::optional<FileCheck> Command::checked(const QString& path) const {
-    if (!opens(path)) {
+    FileCheck check = checkSettingsFile(path);
+    // Only a file that was not read needs telling apart: one that cannot be
+    // opened at all, or one too large to be a settings file.
+    if (!check.image && !opens(path)) {
         return std::nullopt;
     }
-    return checkSettingsFile(path);
+    return check;
 }

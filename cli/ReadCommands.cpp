@@ -41,11 +41,8 @@ std::optional<SettingsImage> shownImage(const Command& command, int& code) {
 
 // Up to the largest settings file; the reason on the errors when not.
 std::optional<QByteArray> settingsBytes(const Command& command, const QString& path) {
-    if (!command.opens(path)) {
-        return std::nullopt;
-    }
     std::optional<QByteArray> bytes = readSettingsFile(path);
-    if (!bytes) {
+    if (!bytes && command.opens(path)) {
         command.err << path << " : plus de " << SettingsImage::kLargestReadable
                     << " octets, ce n'est pas un fichier de réglages\n";
     }

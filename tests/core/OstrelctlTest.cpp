@@ -360,6 +360,8 @@ TEST(Ostrelctl, BadUsageExitsWithTwo) {
         {"import"},
         {"find", "--volume"},
         {"show", "/no/such/file"},
+        {"check", "/"},
+        {"diff", "/no/such/file", "/"},
     };
     Cli cli;
     for (const QStringList& arguments : cases) {
