@@ -24,10 +24,11 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
                         [](int i) { return twipsRect(120, 360 + 240 * i, 2115, 375); }),
         this);
 
-    Frame8 = makeFrame(window, QStringLiteral("Frame8"), QStringLiteral("Contraste"),
+    // The bar is named after its frame.
+    Frame8 = makeFrame(window, QStringLiteral("Frame8"),
+                       QString::fromUtf8(levelInfo(LevelField::Contrast).caption),
                        twipsRect(2400, 3840, 2175, 2895));
-    VScroll2 = new LevelScrollBar(
-        10, 0, 5, QString::fromUtf8(levelInfo(LevelField::Contrast).caption), Frame8);
+    VScroll2 = new LevelScrollBar(10, 0, 5, Frame8->title(), Frame8);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
     VScroll2->setGeometry(twipsRect(240, 360, 375, 2055));
     Label1 = makeLabel(Frame8, QStringLiteral("Label1"), QString(), twipsRect(240, 2520, 375, 255),

@@ -20,19 +20,20 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
     setObjectName(QStringLiteral("srs"));
     colours::fillBackground(this, colours::kLightRed);
 
-    Frame11 = makeFrame(this, QStringLiteral("Frame11"), QStringLiteral("True bass"),
+    // Each bar is named after its frame.
+    Frame11 = makeFrame(this, QStringLiteral("Frame11"),
+                        QString::fromUtf8(levelInfo(LevelField::TruBass).caption),
                         twipsRect(120, 240, 2055, 3615));
-    VScroll3 = new LevelScrollBar(
-        10, 0, 5, QString::fromUtf8(levelInfo(LevelField::TruBass).caption), Frame11);
+    VScroll3 = new LevelScrollBar(10, 0, 5, Frame11->title(), Frame11);
     VScroll3->setObjectName(QStringLiteral("VScroll3"));
     VScroll3->setGeometry(twipsRect(120, 480, 735, 2655));
     Label15 = makeLabel(Frame11, QStringLiteral("Label15"), QStringLiteral(" "),
                         twipsRect(240, 3240, 375, 255), LabelStyle::Centred);
 
-    Frame12 = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("Son 3D"),
+    Frame12 = makeFrame(this, QStringLiteral("Frame12"),
+                        QString::fromUtf8(levelInfo(LevelField::Srs3D).caption),
                         twipsRect(2160, 240, 2295, 3615));
-    VScroll4 = new LevelScrollBar(10, 0, 5, QString::fromUtf8(levelInfo(LevelField::Srs3D).caption),
-                                  Frame12);
+    VScroll4 = new LevelScrollBar(10, 0, 5, Frame12->title(), Frame12);
     VScroll4->setObjectName(QStringLiteral("VScroll4"));
     VScroll4->setGeometry(twipsRect(240, 480, 735, 2655));
     Label17 = makeLabel(Frame12, QStringLiteral("Label17"), QString(),
