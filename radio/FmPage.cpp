@@ -87,6 +87,8 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
 
     for (int box = 0; box < kPresets; ++box) {
         whenClicked(Text1[box], [this, box] { Text1_Click(box); });
+        // Without a mouse, Return in a box selects it as a click does.
+        whenReturnPressed(Text1[box], [this, box] { Text1_Click(box); });
         connect(Text1[box], &QLineEdit::textChanged, this, [this, box] { Text1_Change(box); });
     }
     // The keyboard goes through the page column by column: the boxes, the

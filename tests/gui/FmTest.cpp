@@ -102,9 +102,13 @@ TEST(Fm, DoubleClickedStationsFillConsecutiveBoxesWrappingAfterTheLast) {
     EXPECT_EQ(page.fm->Text1[1]->text(), "");
 }
 
-TEST(Fm, ReturnOnAStationDoesWhatADoubleClickDoes) {
+// Without a mouse: Return in a box selects it, as a click does, and Return on
+// a station then fills it, as a double click does.
+TEST(Fm, ReturnChoosesTheBoxThenFillsItFromAStation) {
     FmWindow page;
-    QTest::mouseClick(page.fm->Text1[4], Qt::LeftButton);
+    page.fm->Text1[4]->setFocus();
+    QTest::keyClick(page.fm->Text1[4], Qt::Key_Return);
+    EXPECT_EQ(page.colourOf(4), QColor(0, 255, 255));
     page.fm->List1->setFocus();
     page.fm->List1->setCurrentRow(0);
     QTest::keyClick(page.fm->List1, Qt::Key_Down);
