@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 const QString kMainWindow = QStringLiteral("^Paramètrage ostrel plus");
 
@@ -48,6 +50,17 @@ bool tabTo(EditorMachine& machine, const QString& role, const QString& name) {
         xdo::key("Tab");
     }
     return false;
+}
+
+// Waits until the showing item of that role and name satisfies `holds`.
+bool waitForItem(const EditorMachine& machine, const QString& role, const QString& name,
+                 const std::function<bool(const AccessibleItem&)>& holds) {
+    return machine
+        .waitUntil([&](const auto& items) {
+            const AccessibleItem* item = findItem(items, role, name);
+            return item != nullptr && holds(*item);
+        })
+        .has_value();
 }
 
 using ScreenReader = DesktopFixture;
@@ -114,18 +127,15 @@ TEST_F(ScreenReader, AWholeEditByKeyboardAlone) {
     xdo::key("Return");
     ASSERT_TRUE(tabTo(machine, "radio button", "Normal"));
     xdo::key("Down");
-    ASSERT_TRUE(machine.waitUntil([](const auto& items) {
-        const AccessibleItem* once = findItem(items, "radio button", "Répéter 1");
-        return once != nullptr && once->checked;
-    }));
+    ASSERT_TRUE(waitForItem(machine, "radio button", "Répéter 1",
+                            [](const AccessibleItem& once) { return once.checked; }));
 
     ASSERT_TRUE(tabTo(machine, "push button", "Général"));
     xdo::key("space");
     ASSERT_TRUE(tabTo(machine, "slider", "Contraste"));
     xdo::key("Up");
-    ASSERT_TRUE(machine.waitUntil([](const auto& items) {
-        const AccessibleItem* contrast = findItem(items, "slider", "Contraste");
-        return contrast != nullptr && contrast->value == 6.0;
+    ASSERT_TRUE(waitForItem(machine, "slider", "Contraste", [](const AccessibleItem& contrast) {
+        return contrast.value == 6.0;
     })) << "up is up, and the bar reads the level its label shows";
 
     ASSERT_TRUE(tabTo(machine, "push button", "Fréquences FM"));
