@@ -1,6 +1,6 @@
 #include "EditorCommandLine.h"
 
-#include "Volumes.h"
+#include "player/Volumes.h"
 
 #include <QTextStream>
 

@@ -2,9 +2,9 @@
 #include "Form1.h"
 
 #include "PathLabel.h"
-#include "PlayerLock.h"
-#include "ProgramPlaces.h"
 #include "StatusLine.h"
+#include "player/PlayerLock.h"
+#include "player/ProgramPlaces.h"
 #include "radio/FmPage.h"
 #include "settings/LoadCheck.h"
 #include "settings/SettingsProbe.h"

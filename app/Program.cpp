@@ -3,9 +3,9 @@
 #include "EditorCommandLine.h"
 #include "Form1.h"
 #include "Look.h"
-#include "PlayerLock.h"
-#include "ProgramPlaces.h"
 #include "SystemSeams.h"
+#include "player/PlayerLock.h"
+#include "player/ProgramPlaces.h"
 
 #include <QApplication>
 

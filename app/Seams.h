@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Volumes.h"
+#include "player/Volumes.h"
 
 #include <QPalette>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "app/Volumes.h"
+#include "player/Volumes.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "app/Volumes.h"
+#include "player/Volumes.h"
 
 std::optional<Invocation> parseInvocation(const QStringList& arguments, QString& error) {
     Invocation invocation;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Volumes.h"
+#include "player/Volumes.h"
 
 #include <QString>
 #include <QStringList>

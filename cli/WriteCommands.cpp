@@ -3,7 +3,7 @@
 
 #include "Commands.h"
 
-#include "app/PlayerLock.h"
+#include "player/PlayerLock.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
 

@@ -1,6 +1,6 @@
 #include "Ostrelctl.h"
 
-#include "app/PlayerLock.h"
+#include "player/PlayerLock.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 // mounts, a lock folder of its own.
 #include "cli/Ostrelctl.h"
 
-#include "app/PlayerLock.h"
+#include "player/PlayerLock.h"
 #include "settings/Fields.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"

@@ -1,5 +1,5 @@
 // Finding the player among the mounts without touching network shares.
-#include "app/Volumes.h"
+#include "player/Volumes.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,9 @@
 #include "app/Colours.h"
 #include "app/Frame.h"
 #include "app/LevelScrollBar.h"
-#include "app/PlayerLock.h"
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
+#include "player/PlayerLock.h"
 #include "radio/FmPage.h"
 
 #include <QApplication>
