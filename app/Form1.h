@@ -2,6 +2,7 @@
 
 #include "Seams.h"
 #include "settings/FieldLayout.h"
+#include "settings/RegularFile.h"
 #include "settings/SettingsImage.h"
 
 #include <QWidget>
@@ -98,6 +99,8 @@ private:
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
+    bool takePlayerLock(const QString& playerFile);
+    bool playerMayBeReplaced();
 
     Seams seams_;
     SettingsImage SettingsImage_;
@@ -106,7 +109,10 @@ private:
     QString DeviceSettingsPath;
     QString SettingsPath;
     QString StationListPath;
-    QString BackupFolder;
-    FocusRing* focusRing_ = nullptr; // where "Sauvegarde " saves and "Lire sauvegarde" reads
+    QString BackupFolder; // where "Sauvegarde " saves and "Lire sauvegarde" reads
+    FocusRing* focusRing_ = nullptr;
     std::unique_ptr<PlayerLock> playerLock_; // held while the window has the player open
+    // The player's file as the window last read it or wrote it, to tell
+    // whether something else has changed it since.
+    std::optional<FileContents> onPlayer_;
 };

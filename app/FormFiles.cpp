@@ -11,19 +11,25 @@
 #include "sound/EqualizerPage.h"
 #include "sound/SrsPage.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 void Form1::fin_init() {
     // The whole file is read before anything changes: a file that cannot be
     // read leaves the image and the window as they were. Whether the file is
     // understood is decided on its bytes, before showing them patches the image.
-    const std::optional<LoadCheck> check = loadSettingsFile(SettingsPath, SettingsImage_);
-    if (!check) {
+    const FileContents file = readSettingsContents(SettingsPath);
+    if (!file.ok()) {
         disableWriting();
         seams_.messages.show(QString::fromUtf8(kUnreadableMessage));
         return;
     }
+    if (SettingsPath == DeviceSettingsPath) {
+        onPlayer_ = file;
+    }
+    SettingsImage_.load(file.bytes);
     const SettingsImage loaded = SettingsImage_;
+    const LoadCheck check = checkLoadedImage(loaded);
 
     egaliseur->fillFactoryDefaults();
     Freq_FM->showPresets();
@@ -31,7 +37,7 @@ void Form1::fin_init() {
     // Every index out of range is reported, in this order, and the load goes on.
     for (const IndexFieldInfo& field : kIndexFields) {
         OptionGroup* group = optionGroups_[static_cast<std::size_t>(field.id)];
-        if (check->inRange(field.id)) {
+        if (check.inRange(field.id)) {
             group->select(loaded.byte(field.offset));
         } else {
             group->select(0);
@@ -40,12 +46,12 @@ void Form1::fin_init() {
         }
     }
     home->showContrast();
-    if (!check->contrastUnderstood) {
+    if (!check.contrastUnderstood) {
         seams_.messages.show(QString::fromUtf8(levelInfo(LevelField::Contrast).outOfRangeMessage));
         disableWriting();
     }
     srs->showLevels();
-    if (!check->srsLevelsUnderstood()) {
+    if (!check.srsLevelsUnderstood()) {
         disableWriting();
     }
     egaliseur->Combo1_Click();
@@ -54,16 +60,53 @@ void Form1::fin_init() {
     Label10->setText(QStringLiteral("fichier bien chargé"));
 }
 
+bool Form1::playerMayBeReplaced() {
+    // The file read again just before it is written: another player in the
+    // same place, or another program, may have changed it since.
+    const FileContents now = readSettingsContents(DeviceSettingsPath);
+    const bool unreadable =
+        now.failure != ReadFailure::None && now.failure != ReadFailure::TooLarge;
+    if (unreadable) {
+        return true; // the write says what is wrong with it
+    }
+    const qint64 size = now.ok() ? now.bytes.size() : QFileInfo(DeviceSettingsPath).size();
+    if (const QStringList sizeWarnings = sizeMessages(size); !sizeWarnings.isEmpty()) {
+        for (const QString& warning : sizeWarnings) {
+            seams_.messages.show(warning);
+        }
+        return false;
+    }
+    if (onPlayer_ && now.identity == onPlayer_->identity && now.bytes == onPlayer_->bytes) {
+        return true;
+    }
+    const QString what =
+        onPlayer_ && now.identity == onPlayer_->identity
+            ? QStringLiteral("Les réglages de l'ostrel ont changé depuis que cette fenêtre les "
+                             "a lus (un autre programme les a-t-il écrits ?).")
+            : QStringLiteral("Le fichier settings.dat de l'ostrel n'est plus celui que cette "
+                             "fenêtre a lu (un autre ostrel est-il branché à sa place ?).");
+    return seams_.messages.ask(what + QStringLiteral("\n\nRemplacer les réglages qui sont sur "
+                                                     "l'ostrel maintenant par ceux de la "
+                                                     "fenêtre ?"));
+}
+
 void Form1::enreg_ostrel_Click() {
     // Always to the player, even when the image came from the backup.
     SettingsPath = DeviceSettingsPath;
-    const WriteOutcome outcome = writePlayerFile(DeviceSettingsPath, SettingsImage_.fileBytes());
+    if (!playerMayBeReplaced()) {
+        // The success of an earlier write must not stay on the status line.
+        Label10->warnUnsaved();
+        return;
+    }
+    const QByteArray bytes = SettingsImage_.fileBytes();
+    const WriteOutcome outcome = writePlayerFile(DeviceSettingsPath, bytes);
     if (!outcome.written) {
-        // The success of an earlier write must not stay under the failure.
         Label10->warnUnsaved();
         seams_.messages.show(outcome.problem);
         return;
     }
+    onPlayer_ = FileContents{bytes, fileIdentity(DeviceSettingsPath).value_or(FileIdentity{}),
+                             ReadFailure::None};
     Label10->setText(QStringLiteral(" vos modifications on été effectués sur l'ostrel"));
 }
 

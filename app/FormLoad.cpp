@@ -26,10 +26,7 @@ bool Form1::Form_Load() {
     }
     const QString deviceDrive = player->root;
 
-    // A second window on the same player would silently undo this one's edits.
-    playerLock_ = std::make_unique<PlayerLock>(seams_.lockFolder, player->path());
-    if (playerLock_->take() == PlayerLock::Outcome::HeldElsewhere) {
-        seams_.messages.show(QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre"));
+    if (!takePlayerLock(player->path())) {
         return false;
     }
 
@@ -59,6 +56,33 @@ bool Form1::Form_Load() {
 
     // "Lire sauvegarde" only when a backup lies where "Sauvegarde " saves.
     Command2->setEnabled(settingsFileIn(BackupFolder).has_value());
+    return true;
+}
+
+bool Form1::takePlayerLock(const QString& playerFile) {
+    // A second window on the same player would silently undo this one's edits.
+    playerLock_ =
+        std::make_unique<PlayerLock>(seams_.lockFolder, playerFile, PlayerLock::Holder::Window);
+    switch (playerLock_->take(PlayerLock::kCommandPatience)) {
+    case PlayerLock::Outcome::Taken:
+        break;
+    case PlayerLock::Outcome::HeldByWindow:
+        seams_.messages.show(QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre"));
+        return false;
+    case PlayerLock::Outcome::HeldByCommand:
+        seams_.messages.show(QStringLiteral("Une commande ostrelctl écrit sur l'ostrel depuis "
+                                            "plusieurs secondes : recommencez quand elle aura "
+                                            "fini."));
+        return false;
+    case PlayerLock::Outcome::Unavailable:
+        // Said once; the window works without it.
+        seams_.messages.show(
+            QStringLiteral("Le verrou qui réserve l'ostrel à cette fenêtre n'a pas pu être créé "
+                           "(%1). La fenêtre fonctionne, mais rien n'empêchera une autre fenêtre "
+                           "ou une commande ostrelctl d'écrire sur l'ostrel en même temps.")
+                .arg(playerLock_->problem()));
+        break;
+    }
     return true;
 }
 

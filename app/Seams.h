@@ -8,11 +8,13 @@
 // What the window needs from the computer, handed to it at construction so
 // that tests can stand in for drives, dialogs and desktop themes.
 
-// Message boxes with an OK button only and the program's title.
+// Message boxes with the program's title: a message with an OK button only,
+// or a question answered yes or no, "no" being the default.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void show(const QString& text) = 0;
+    virtual bool ask(const QString& question) = 0;
 };
 
 struct Seams {

@@ -8,4 +8,5 @@ class DialogMessages : public MessageBoxes {
 public:
     static const QString kTitle;
     void show(const QString& text) override;
+    bool ask(const QString& question) override;
 };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,10 @@ struct OnePlayer : VolumeList {
 struct NoDialogs : MessageBoxes {
     int shown = 0;
     void show(const QString&) override { ++shown; }
+    bool ask(const QString&) override {
+        ++shown;
+        return false;
+    }
 };
 
 void BM_ReadPlayerFile(benchmark::State& state) {
@@ -38,7 +43,9 @@ void BM_FinInit(benchmark::State& state) {
     OnePlayer volumes;
     volumes.root = player.root();
     NoDialogs messages;
-    Form1 window(Seams{volumes, messages, player.root(), QString(), QString(), QApplication::palette()});
+    const QTemporaryDir locks;
+    Form1 window(
+        Seams{volumes, messages, player.root(), QString(), locks.path(), QApplication::palette()});
     if (!player.ready() || !window.Form_Load() || messages.shown != 0) {
         state.SkipWithError("the window did not start on the player");
         return;

@@ -2,7 +2,6 @@
 
 #include "player/Volumes.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 std::optional<QString> Command::fileOrPlayer(const QString& given) const {
@@ -15,17 +14,15 @@ std::optional<QString> Command::fileOrPlayer(const QString& given) const {
     }
     err << "aucun ostrel trouvé : aucun volume ne porte settings.dat à sa racine "
            "(branchez l'ostrel, ou nommez le fichier)\n";
+    for (const QString& root : volumes.unnamedRoots()) {
+        err << "  " << root
+            << " n'est pas examiné : le nom de son dossier n'est pas de l'UTF-8 valide\n";
+    }
     return std::nullopt;
 }
 
-bool Command::opens(const QString& path) const {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << path << " : lecture impossible"
-            << (file.exists() ? QString() : QStringLiteral(" (fichier absent)")) << '\n';
-        return false;
-    }
-    return true;
+void Command::sayUnread(const QString& path, ReadFailure failure) const {
+    err << path << " : " << readFailureText(failure) << '\n';
 }
 
 void Command::printChanges(const QList<SettingChange>& changes) const {
@@ -36,10 +33,51 @@ void Command::printChanges(const QList<SettingChange>& changes) const {
 
 std::optional<FileCheck> Command::checked(const QString& path) const {
     FileCheck check = checkSettingsFile(path);
-    // Only a file that was not read needs telling apart: one that cannot be
-    // opened at all, or one too large to be a settings file.
-    if (!check.image && !opens(path)) {
+    // A file too large to be a settings file is read enough to say so, in the
+    // window's words; any other that was not read is not one at all.
+    if (!check.image && check.failure != ReadFailure::TooLarge) {
+        sayUnread(path, check.failure);
         return std::nullopt;
     }
     return check;
+}
+
+void Command::sayOtherBytes(qsizetype count, bool afterSettings) const {
+    if (count == 0) {
+        return;
+    }
+    if (afterSettings) {
+        out << (count == 1 ? QStringLiteral("1 autre octet diffère")
+                           : QStringLiteral("%1 autres octets diffèrent").arg(count));
+    } else {
+        out << (count == 1 ? QStringLiteral("1 octet diffère, hors des réglages")
+                           : QStringLiteral("%1 octets diffèrent, hors des réglages").arg(count));
+    }
+    out << '\n';
+}
+
+QList<int> otherDifferingOffsets(const QByteArray& first, const QByteArray& second,
+                                 const QList<SettingChange>& changes) {
+    const qsizetype size = std::max(first.size(), second.size());
+    std::vector<bool> differs(static_cast<std::size_t>(size));
+    for (int offset = 0; offset < size; ++offset) {
+        differs[static_cast<std::size_t>(offset)] = offset >= first.size() ||
+                                                    offset >= second.size() ||
+                                                    first.at(offset) != second.at(offset);
+    }
+    // The bytes of the settings named are not counted again.
+    for (const SettingChange& change : changes) {
+        for (const int offset : settingOffsets(*namedSetting(change.name))) {
+            if (offset < size) {
+                differs[static_cast<std::size_t>(offset)] = false;
+            }
+        }
+    }
+    QList<int> others;
+    for (int offset = 0; offset < size; ++offset) {
+        if (differs[static_cast<std::size_t>(offset)]) {
+            others.append(offset);
+        }
+    }
+    return others;
 }

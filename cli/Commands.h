@@ -20,14 +20,19 @@ struct Command {
     // found as the window finds it; none (and the reason on `err`) when no
     // player is attached.
     std::optional<QString> fileOrPlayer(const QString& given) const;
-    // Whether a file that a command reads can be opened; the reason on `err`
-    // when not.
-    bool opens(const QString& path) const;
+    // Why a file could not be read, on `err`.
+    void sayUnread(const QString& path, ReadFailure failure) const;
     // The file as the window opens it; none (reason on `err`) when unreadable.
     std::optional<FileCheck> checked(const QString& path) const;
     // One line per changed setting: "name : before -> after".
     void printChanges(const QList<SettingChange>& changes) const;
+    // How many bytes outside the settings named differ, when any do.
+    void sayOtherBytes(qsizetype count, bool afterSettings) const;
 };
+
+// The offsets where two files differ, but for those of the settings named.
+QList<int> otherDifferingOffsets(const QByteArray& first, const QByteArray& second,
+                                 const QList<SettingChange>& changes);
 
 int findCommand(const Command& command);
 int showCommand(const Command& command);

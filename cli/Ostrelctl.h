@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/PlayerLock.h"
 #include "player/Volumes.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ struct CliSeams {
     QString mountTable = kMountTable; // where the player is looked for
     QString lockFolder;               // where an open editor locks its player
     QIODevice* input = nullptr;       // standard input, for "import -"
+    // How long a write waits for another command to finish with the player.
+    std::chrono::milliseconds lockPatience = PlayerLock::kCommandPatience;
 };
 
 // 0: done; 1: the answer is no (not found, not valid, different);

@@ -41,12 +41,14 @@ std::optional<SettingsImage> shownImage(const Command& command, int& code) {
 
 // Up to the largest settings file; the reason on the errors when not.
 std::optional<QByteArray> settingsBytes(const Command& command, const QString& path) {
-    std::optional<QByteArray> bytes = readSettingsFile(path);
-    if (!bytes && command.opens(path)) {
+    FileContents contents = readSettingsContents(path);
+    if (contents.failure == ReadFailure::TooLarge) {
         command.err << path << " : plus de " << SettingsImage::kLargestReadable
                     << " octets, ce n'est pas un fichier de réglages\n";
+    } else if (!contents.ok()) {
+        command.sayUnread(path, contents.failure);
     }
-    return bytes;
+    return contents.ok() ? std::optional<QByteArray>(std::move(contents.bytes)) : std::nullopt;
 }
 
 QString byteText(const QByteArray& bytes, int offset) {
@@ -125,35 +127,10 @@ int diffCommand(const Command& command) {
     a.load(*first);
     b.load(*second);
 
-    const qsizetype size = std::max(first->size(), second->size());
-    std::vector<bool> differs(static_cast<std::size_t>(size));
-    for (int offset = 0; offset < size; ++offset) {
-        differs[static_cast<std::size_t>(offset)] = offset >= first->size() ||
-                                                    offset >= second->size() ||
-                                                    first->at(offset) != second->at(offset);
-    }
     const QList<SettingChange> changes = settingChanges(a, b);
     command.printChanges(changes);
-    // The bytes of the settings named are not counted again.
-    for (const SettingChange& change : changes) {
-        for (const int offset : settingOffsets(*namedSetting(change.name))) {
-            if (offset < size) {
-                differs[static_cast<std::size_t>(offset)] = false;
-            }
-        }
-    }
-    QList<int> others;
-    for (int offset = 0; offset < size; ++offset) {
-        if (differs[static_cast<std::size_t>(offset)]) {
-            others.append(offset);
-        }
-    }
-    if (!others.isEmpty()) {
-        command.out << (others.size() == 1
-                            ? QStringLiteral("1 autre octet diffère")
-                            : QStringLiteral("%1 autres octets diffèrent").arg(others.size()))
-                    << '\n';
-    }
+    const QList<int> others = otherDifferingOffsets(*first, *second, changes);
+    command.sayOtherBytes(others.size(), !changes.isEmpty());
     if (command.invocation.bytes) {
         for (const int offset : others) {
             command.out << "octet " << offset << " : " << byteText(*first, offset) << " -> "

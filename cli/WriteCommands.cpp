@@ -34,32 +34,63 @@ std::optional<SettingsImage> writableImage(const Command& command, const QString
 }
 
 // What a write changed (or, with --dry-run, would change).
-int reportChanges(const Command& command, const QList<SettingChange>& changes, int code) {
+int reportChanges(const Command& command, const QList<SettingChange>& changes, qsizetype otherBytes,
+                  int code) {
     if (code != kDone) {
         return code;
     }
     command.printChanges(changes);
+    command.sayOtherBytes(otherBytes, !changes.isEmpty());
     if (command.invocation.dryRun) {
         command.out << "rien n'est écrit (--dry-run)\n";
     }
     return code;
 }
 
+// The player's lock, taken before `path` is read for a write; none, and the
+// reason on the errors, when another writer has it or it cannot be made. A
+// dry run writes nothing and needs none.
+struct WriteLock {
+    std::unique_ptr<PlayerLock> lock;
+    bool refused = false;
+};
+WriteLock lockForWriting(const Command& command, const QString& path) {
+    if (command.invocation.dryRun) {
+        return {};
+    }
+    auto lock =
+        std::make_unique<PlayerLock>(command.seams.lockFolder, path, PlayerLock::Holder::Command);
+    const PlayerLock::Outcome outcome = lock->take(command.seams.lockPatience);
+    if (outcome == PlayerLock::Outcome::Taken) {
+        return {std::move(lock), false};
+    }
+    command.err << path << " n'est pas écrit : ";
+    switch (outcome) {
+    case PlayerLock::Outcome::HeldByWindow:
+        command.err << "l'ostrel est ouvert dans la fenêtre d'ostrel-settings, dont la prochaine "
+                       "écriture déferait celle-ci sans un mot. Fermez la fenêtre, puis "
+                       "recommencez.\n";
+        break;
+    case PlayerLock::Outcome::HeldByCommand:
+        command.err << "une autre commande ostrelctl l'écrit depuis plus de "
+                    << command.seams.lockPatience.count() / 1000.0
+                    << " s. Recommencez plus tard.\n";
+        break;
+    default:
+        command.err << "le verrou qui empêche deux programmes de l'écrire à la fois n'a pas pu "
+                       "être créé ("
+                    << lock->problem() << ").\n";
+        break;
+    }
+    return {nullptr, true};
+}
+
 // Writes the image's bytes to `path`: over an existing file as "Ecrire ostrel"
-// writes the player's, or as a new file as a backup is saved. Refused while
-// an editor window has that file open: its next write would undo this one.
+// writes the player's, or as a new file as a backup is saved.
 int writeImage(const Command& command, const QString& path, const SettingsImage& image,
                bool exists) {
     if (command.invocation.dryRun) {
         return kDone;
-    }
-    PlayerLock lock(command.seams.lockFolder, path);
-    if (lock.take() == PlayerLock::Outcome::HeldElsewhere) {
-        command.err << path
-                    << " n'est pas écrit : l'ostrel est ouvert dans la fenêtre d'ostrel-settings, "
-                       "dont la prochaine écriture déferait celle-ci sans un mot. Fermez la "
-                       "fenêtre, puis recommencez.\n";
-        return kTrouble;
     }
     const QByteArray bytes = image.fileBytes();
     const WriteOutcome outcome =
@@ -77,22 +108,32 @@ bool isAssignment(const QString& operand) {
     return equals > 0 && namedSetting(operand.left(equals)) != nullptr;
 }
 
+// The first operand of set names the file when it assigns nothing: it has no
+// "=", or it names a file that is there and no setting. A mistyped setting
+// (fm.Z=101.1) is refused as one, not looked for as a file.
+bool namesFile(const QString& operand) {
+    return !operand.contains(u'=') || (!isAssignment(operand) && (QFileInfo::exists(operand) ||
+                                                                  QFileInfo(operand).isSymLink()));
+}
+
 std::optional<QByteArray> readDocument(const Command& command, const QString& source) {
-    QFile file(source);
-    const bool opened = source == QLatin1String("-")
-                            ? command.seams.input && command.seams.input->isReadable()
-                            : file.open(QIODevice::ReadOnly) && !QFileInfo(source).isDir();
-    QIODevice* device = source == QLatin1String("-") ? command.seams.input : &file;
-    if (!opened) {
-        command.err << source << " : lecture impossible\n";
-        return std::nullopt;
+    FileContents contents;
+    if (source != QLatin1String("-")) {
+        contents = readRegularFile(source, kLargestDocument);
+    } else if (command.seams.input) {
+        contents = readToEnd(*command.seams.input, kLargestDocument);
+    } else {
+        contents.failure = ReadFailure::Unreadable;
     }
-    QByteArray document = device->read(kLargestDocument + 1);
-    if (document.size() > kLargestDocument) {
+    if (contents.failure == ReadFailure::TooLarge) {
         command.err << source << " : trop grand pour un document ostrel-settings\n";
         return std::nullopt;
     }
-    return document;
+    if (!contents.ok()) {
+        command.sayUnread(source, contents.failure);
+        return std::nullopt;
+    }
+    return contents.bytes;
 }
 // Each NAME=VALUE into `values`; the refused ones, each with its reason.
 QStringList readAssignments(const QStringList& assignments, SettingValues& values) {
@@ -128,11 +169,7 @@ QStringList readAssignments(const QStringList& assignments, SettingValues& value
 int setCommand(const Command& command) {
     QStringList assignments = command.invocation.operands;
     QString file;
-    // The first operand is the file unless it sets a setting; alone, it is
-    // taken as a mistyped setting rather than a file with nothing to set.
-    if (assignments.size() > 1 && !isAssignment(assignments.first())) {
-        file = assignments.takeFirst();
-    } else if (assignments.size() == 1 && !assignments.first().contains(u'=')) {
+    if (!assignments.isEmpty() && namesFile(assignments.first())) {
         file = assignments.takeFirst();
     }
     if (assignments.isEmpty()) {
@@ -154,6 +191,10 @@ int setCommand(const Command& command) {
     if (!path) {
         return kNo;
     }
+    const WriteLock lock = lockForWriting(command, *path);
+    if (lock.refused) {
+        return kTrouble;
+    }
     int code = kDone;
     std::optional<SettingsImage> image = writableImage(command, *path, code);
     if (!image) {
@@ -164,7 +205,7 @@ int setCommand(const Command& command) {
         command.out << "rien à changer\n";
         return kDone;
     }
-    return reportChanges(command, changes, writeImage(command, *path, *image, true));
+    return reportChanges(command, changes, 0, writeImage(command, *path, *image, true));
 }
 
 int importCommand(const Command& command) {
@@ -190,6 +231,10 @@ int importCommand(const Command& command) {
     if (!path) {
         return kNo;
     }
+    const WriteLock lock = lockForWriting(command, *path);
+    if (lock.refused) {
+        return kTrouble;
+    }
     const bool exists = QFileInfo(*path).exists() || QFileInfo(*path).isSymLink();
     if (!exists) {
         const int code = writeImage(command, *path, *imported.image, false);
@@ -197,7 +242,7 @@ int importCommand(const Command& command) {
             command.out << *path << " : " << (command.invocation.dryRun ? "serait créé" : "créé")
                         << '\n';
         }
-        return reportChanges(command, {}, code);
+        return reportChanges(command, {}, 0, code);
     }
     int code = kDone;
     const std::optional<SettingsImage> current = writableImage(command, *path, code);
@@ -208,6 +253,9 @@ int importCommand(const Command& command) {
         command.out << "rien à changer\n";
         return kDone;
     }
-    return reportChanges(command, settingChanges(*current, *imported.image),
+    const QList<SettingChange> changes = settingChanges(*current, *imported.image);
+    const QList<int> others =
+        otherDifferingOffsets(current->fileBytes(), imported.image->fileBytes(), changes);
+    return reportChanges(command, changes, others.size(),
                          writeImage(command, *path, *imported.image, true));
 }

@@ -1,6 +1,6 @@
 // Any bytes as the document of "ostrelctl import - FILE": no crash; the file
-// is written only when the document is valid, and then holds exactly what the
-// document says.
+// is written only when the document is exactly valid, and then holds exactly
+// what the document says.
 #include "FuzzCheck.h"
 
 #include "cli/Ostrelctl.h"
@@ -11,9 +11,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 
@@ -70,6 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_REQUIRE(code == kDone);
     FUZZ_REQUIRE(after == expected.image->fileBytes());
+    // Exactly the file's bytes in hexadecimal, and nothing else, said once.
+    const QJsonObject object = QJsonDocument::fromJson(document).object();
+    const QString hex = object.value(QStringLiteral("bytes")).toString();
+    FUZZ_REQUIRE(hex.size() == 2 * SettingsImage::kFileSize);
+    for (const QChar c : hex) {
+        FUZZ_REQUIRE(c.unicode() < 128 && std::isxdigit(c.unicode()) != 0);
+    }
+    FUZZ_REQUIRE(document.count("\"bytes\"") <= 1);
     FUZZ_REQUIRE(checkLoadedImage(*expected.image).writingAllowed());
     // What was written exports to a document that imports to the same bytes.
     const ImportOutcome again = importDocument(exportDocument(*expected.image));

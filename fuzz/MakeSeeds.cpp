@@ -158,6 +158,15 @@ void documentSeeds() {
         put(c.name, withSetting(demo, c.setting, c.json));
     }
     put("bytes-long", QByteArray(demo).replace("\"bytes\": \"", "\"bytes\": \"00"));
+    // A line end in place of the last digit: a decoder would skip it and
+    // shift every byte by half.
+    const QByteArray hex = demoSettingsImage().fileBytes().toHex();
+    put("bytes-half-short-newline",
+        QByteArray(demo).replace(hex, hex.left(hex.size() - 1) + "\\n"));
+    put("bytes-twice",
+        QByteArray(demo).replace("\"bytes\": ", "\"bytes\": \"" + hex + "\",\n    \"bytes\": "));
+    put("setting-twice",
+        QByteArray(demo).replace("\"contrast\": ", "\"contrast\": 1,\n        \"contrast\": "));
     put("version-2", QByteArray(demo).replace("\"version\": 1", "\"version\": 2"));
     put("other-format", QByteArray(demo).replace("ostrel-settings", "ostrel-other"));
     put("empty-object", "{}");

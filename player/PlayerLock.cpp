@@ -1,46 +1,153 @@
 #include "PlayerLock.h"
 
+#include "settings/RegularFile.h"
 #include "settings/SettingsProbe.h"
 
 #include <QCryptographicHash>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+// What the holder writes into the lock file, so that a refusal can name it;
+// both the same length, so that one write replaces the other whole.
+constexpr char kWindowMark[] = "window \n";
+constexpr char kCommandMark[] = "command\n";
+
+QString systemProblem(const QString& folder, int error) {
+    QString reason;
+    switch (error) {
+    case EROFS:
+        reason = QStringLiteral("le dossier est en lecture seule");
+        break;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        reason = QStringLiteral("le disque est plein");
+        break;
+    case EACCES:
+    case EPERM:
+        reason = QStringLiteral("l'écriture y est refusée");
+        break;
+    case ENOENT:
+    case ENOTDIR:
+        reason = QStringLiteral("le dossier n'existe pas et n'a pas pu être créé");
+        break;
+    default:
+        reason = QStringLiteral("erreur du système n° %1").arg(error);
+        break;
+    }
+    return QStringLiteral("%1 : %2").arg(folder, reason);
+}
+
+QString hex(quint64 number) {
+    return QString::number(number, 16);
+}
+} // namespace
 
 QString PlayerLock::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const uid_t user = ::geteuid();
+    const QString runtime = QStringLiteral("/run/user/%1").arg(user);
+    struct stat status {};
+    if (::stat(QFile::encodeName(runtime).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+        status.st_uid == user) {
+        return runtime;
+    }
+    return QStringLiteral("/tmp/ostrel-settings-%1").arg(user);
 }
 
 QString PlayerLock::pathFor(const QString& folder, const QString& settingsFile) {
-    // The same player reached by another spelling of its path gets the same lock.
-    const QFileInfo file(settingsFile);
-    const QString canonical = file.canonicalFilePath();
-    const QString key = canonical.isEmpty() ? file.absoluteFilePath() : canonical;
-    const QByteArray hash =
-        QCryptographicHash::hash(QFile::encodeName(key), QCryptographicHash::Sha1).toHex();
-    return joinPath(folder,
-                    QStringLiteral("ostrel-settings-%1.lock").arg(QString::fromLatin1(hash)));
+    QString key;
+    if (const std::optional<FileIdentity> file = fileIdentity(settingsFile)) {
+        key = hex(file->device) + u'-' + hex(file->inode);
+    } else {
+        // A file still to be made: its folder's identity and its name.
+        const QFileInfo info(settingsFile);
+        const std::optional<FileIdentity> parent = fileIdentity(info.absolutePath());
+        const QString name = parent ? info.fileName() : info.absoluteFilePath();
+        key = (parent ? hex(parent->device) + u'-' + hex(parent->inode) + u'-' : QString()) +
+              QString::fromLatin1(
+                  QCryptographicHash::hash(QFile::encodeName(name), QCryptographicHash::Sha1)
+                      .toHex()
+                      .left(16));
+    }
+    return joinPath(folder, QStringLiteral("ostrel-settings-%1.lock").arg(key));
 }
 
-PlayerLock::PlayerLock(const QString& folder, const QString& settingsFile)
-    : lock_(folder.isEmpty() ? nullptr
-                             : std::make_unique<QLockFile>(pathFor(folder, settingsFile))) {
-    if (lock_) {
-        // Only a dead holder makes a lock stale, however long an editor stays open.
-        lock_->setStaleLockTime(0);
+PlayerLock::PlayerLock(QString folder, const QString& settingsFile, Holder holder)
+    : folder_(std::move(folder))
+    , path_(folder_.isEmpty() ? QString() : pathFor(folder_, settingsFile))
+    , holder_(holder) {}
+
+PlayerLock::~PlayerLock() {
+    if (fd_ >= 0) {
+        ::close(fd_); // lets go of the lock
     }
 }
 
-PlayerLock::~PlayerLock() = default;
-
-PlayerLock::Outcome PlayerLock::take() {
-    if (!lock_) {
-        return Outcome::Unavailable;
+PlayerLock::Outcome PlayerLock::take(std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::minstd_rand jitter(static_cast<unsigned>(::getpid()));
+    Outcome outcome = tryOnce();
+    while (outcome == Outcome::HeldByCommand && std::chrono::steady_clock::now() < deadline) {
+        // Waiters that do not wake together do not collide again.
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + jitter() % 20));
+        outcome = tryOnce();
     }
-    if (lock_->tryLock(0)) {
+    return outcome;
+}
+
+PlayerLock::Outcome PlayerLock::tryOnce() {
+    if (fd_ >= 0) {
         return Outcome::Taken;
     }
-    return lock_->error() == QLockFile::LockFailedError ? Outcome::HeldElsewhere
-                                                        : Outcome::Unavailable;
+    if (folder_.isEmpty()) {
+        problem_ = QStringLiteral("aucun dossier pour le verrou");
+        return Outcome::Unavailable;
+    }
+    const QByteArray folder = QFile::encodeName(folder_);
+    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
+        problem_ = systemProblem(folder_, errno);
+        return Outcome::Unavailable;
+    }
+    // A folder another user made (or could write into) would let them
+    // replace the lock: it is not used.
+    struct stat status {};
+    if (::lstat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        problem_ = QStringLiteral("%1 : ce dossier n'est pas à vous seul").arg(folder_);
+        return Outcome::Unavailable;
+    }
+    const int fd = ::open(QFile::encodeName(path_).constData(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        problem_ = systemProblem(folder_, errno);
+        return Outcome::Unavailable;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const char* mark = holder_ == Holder::Window ? kWindowMark : kCommandMark;
+        // Only a refusal's wording depends on it: a full disk does not undo the lock.
+        (void)::pwrite(fd, mark, sizeof kWindowMark - 1, 0);
+        fd_ = fd;
+        return Outcome::Taken;
+    }
+    const int error = errno;
+    char mark[sizeof kWindowMark] = {};
+    const ssize_t count = ::pread(fd, mark, sizeof mark - 1, 0);
+    ::close(fd);
+    if (error != EWOULDBLOCK) {
+        problem_ = systemProblem(folder_, error);
+        return Outcome::Unavailable;
+    }
+    // A holder that has not written its mark yet is a command just starting.
+    return count > 0 && QByteArray(mark) == kWindowMark ? Outcome::HeldByWindow
+                                                        : Outcome::HeldByCommand;
 }

@@ -20,10 +20,14 @@ ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFol
     places.stationList = joinPath(programFolder, kStationListName);
     const QString shared = QDir::cleanPath(
         joinPath(programFolder, QStringLiteral("../share/ostrel-settings/") + kStationListName));
-    if (!QFile::exists(places.stationList) && QFile::exists(shared)) {
+    const bool installed = !QFile::exists(places.stationList) && QFile::exists(shared);
+    if (installed) {
         places.stationList = shared;
     }
-    places.backupFolder = canWrite(programFolder) ? programFolder : dataFolder;
+    // An installed editor keeps the backup in the user's data folder whoever
+    // runs it: root could write into /usr/bin. A copied, portable one keeps
+    // it beside itself, when it can.
+    places.backupFolder = !installed && canWrite(programFolder) ? programFolder : dataFolder;
     return places;
 }
 

@@ -3,9 +3,8 @@
 #include <QString>
 
 // Where the program's own files lie. A copied, portable editor keeps them
-// beside itself; an installed one finds its station list under share/ and,
-// since it may not write its own folder, keeps the backup in the user's data
-// folder.
+// beside itself; an installed one finds its station list under share/ and
+// keeps the backup in the user's data folder.
 struct ProgramPlaces {
     QString stationList;  // the full path of station_fm2.csv
     QString backupFolder; // where "Sauvegarde " saves and "Lire sauvegarde" reads
@@ -16,7 +15,8 @@ inline const QString kStationListName = QStringLiteral("station_fm2.csv");
 // The station list beside the program when it is there, else in
 // ../share/ostrel-settings/ from the program's folder when it is there, else
 // beside the program (where the window says it is missing). The backup beside
-// the program when that folder can be written, else in `dataFolder`.
+// a portable program (one whose station list is not taken from share/) when
+// its folder can be written, else in `dataFolder`.
 ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFolder);
 
 // The user's data folder for this program (it may not exist yet).

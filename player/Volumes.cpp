@@ -43,7 +43,9 @@ QList<Mount> readMountTable(const QString& path) {
         const char* target = mnt_fs_get_target(fs);
         const char* type = mnt_fs_get_fstype(fs);
         if (target != nullptr) {
-            mounts.append({QFile::decodeName(target), QString::fromUtf8(type ? type : "")});
+            const QString root = QFile::decodeName(target);
+            mounts.append({root, QString::fromUtf8(type ? type : ""),
+                           QFile::encodeName(root) == QByteArray(target)});
         }
     }
     mnt_free_iter(iterator);
@@ -64,7 +66,7 @@ SystemVolumes::SystemVolumes(QStringList extraFolders, QString mountTable)
 QStringList SystemVolumes::roots() const {
     QStringList mounted;
     for (const Mount& mount : readMountTable(mountTable_)) {
-        if (mayHoldPlayer(mount.type) && !mounted.contains(mount.root)) {
+        if (mount.spelt && mayHoldPlayer(mount.type) && !mounted.contains(mount.root)) {
             mounted.append(mount.root);
         }
     }
@@ -74,6 +76,16 @@ QStringList SystemVolumes::roots() const {
         roots.append(QDir(folder).absolutePath());
     }
     return roots + mounted;
+}
+
+QStringList SystemVolumes::unnamedRoots() const {
+    QStringList unnamed;
+    for (const Mount& mount : readMountTable(mountTable_)) {
+        if (!mount.spelt && mayHoldPlayer(mount.type)) {
+            unnamed.append(mount.root);
+        }
+    }
+    return unnamed;
 }
 
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes) {

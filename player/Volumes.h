@@ -21,6 +21,7 @@ public:
 struct Mount {
     QString root;
     QString type;
+    bool spelt = true; // false: the folder's name is not UTF-8, and `root` is not its name
 };
 
 inline const QString kMountTable = QStringLiteral("/proc/self/mountinfo");
@@ -36,11 +37,15 @@ QList<Mount> readMountTable(const QString& path);
 bool mayHoldPlayer(const QString& type);
 
 // The folders given with --volume, in the order given, then the mounts of the
-// table that may hold a player, sorted by root path.
+// table that may hold a player, sorted by root path. A mount whose folder's
+// name is not UTF-8 cannot be named, so it is passed by rather than taken
+// for another folder.
 class SystemVolumes : public VolumeList {
 public:
     explicit SystemVolumes(QStringList extraFolders, QString mountTable = kMountTable);
     QStringList roots() const override;
+    // The mounts passed by for their names, as near as they can be shown.
+    QStringList unnamedRoots() const;
 
 private:
     QStringList extraFolders_;

@@ -1,22 +1,27 @@
 #include "SettingsDocument.h"
 
+#include "JsonKeys.h"
 #include "LoadCheck.h"
 #include "NamedSettings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 const QString kFormat = QStringLiteral("ostrel-settings");
 constexpr int kVersion = 1;
 
+// Exactly the file's bytes, two hexadecimal digits each, and nothing else:
+// no blank, no line end (which a decoder would skip, shifting every byte).
 std::optional<SettingsImage> imageFromHex(const QJsonValue& hex) {
-    static const QRegularExpression hexDigits(QStringLiteral("^[0-9A-Fa-f]*$"));
     const QString text = hex.toString();
-    if (!hex.isString() || text.size() != 2 * SettingsImage::kFileSize ||
-        !hexDigits.match(text).hasMatch()) {
+    const bool allDigits = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    });
+    if (!hex.isString() || text.size() != 2 * SettingsImage::kFileSize || !allDigits) {
         return std::nullopt;
     }
     SettingsImage image;
@@ -64,6 +69,9 @@ ImportOutcome importDocument(const QByteArray& text) {
                                 "(\"format\": \"ostrel-settings\")")}};
     }
     QStringList problems;
+    for (const QString& key : duplicateKeys(text)) {
+        problems.append(QStringLiteral("%1 : clé donnée deux fois").arg(key));
+    }
     if (document.value(QStringLiteral("version")) != QJsonValue(kVersion)) {
         problems.append(QStringLiteral("version : seule la version %1 est connue").arg(kVersion));
     }

@@ -46,7 +46,7 @@ QString systemReason(int error) {
     }
 }
 
-QString backupReason(int error) {
+QString backupReason(int error, const QString& folder) {
     switch (error) {
     case ENOSPC:
 #ifdef EDQUOT
@@ -56,10 +56,10 @@ QString backupReason(int error) {
     case EROFS:
     case EACCES:
     case EPERM:
-        return QStringLiteral("le dossier du programme est protégé en écriture");
+        return QStringLiteral("le dossier %1 ne peut pas être écrit").arg(folder);
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("le dossier du programme est introuvable");
+        return QStringLiteral("le dossier %1 n'existe pas").arg(folder);
     case EISDIR:
         return QStringLiteral("un dossier porte le nom de la sauvegarde");
     case EIO:
@@ -132,42 +132,30 @@ bool readsBackAs(const QByteArray& native, const QByteArray& bytes, const FileCa
 
 } // namespace
 
-std::optional<QByteArray> readSettingsFile(const QString& path) {
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(SettingsImage::kLargestReadable + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > SettingsImage::kLargestReadable) {
-        return std::nullopt;
-    }
-    return bytes;
+FileContents readSettingsContents(const QString& path) {
+    return readRegularFile(path, SettingsImage::kLargestReadable);
 }
 
-std::optional<LoadCheck> loadSettingsFile(const QString& path, SettingsImage& image) {
-    const std::optional<QByteArray> bytes = readSettingsFile(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    image.load(*bytes);
-    return checkLoadedImage(image);
+std::optional<QByteArray> readSettingsFile(const QString& path) {
+    FileContents contents = readSettingsContents(path);
+    return contents.ok() ? std::optional<QByteArray>(std::move(contents.bytes)) : std::nullopt;
 }
 
 FileCheck checkSettingsFile(const QString& path) {
     FileCheck check;
-    const std::optional<QByteArray> bytes = readSettingsFile(path);
-    if (QFileInfo::exists(path)) {
+    const FileContents contents = readSettingsContents(path);
+    check.failure = contents.failure;
+    if (contents.ok()) {
+        check.problems = sizeMessages(contents.bytes.size());
+    } else if (contents.failure == ReadFailure::TooLarge) {
         check.problems = sizeMessages(QFileInfo(path).size());
     }
-    if (!bytes) {
+    if (!contents.ok()) {
         check.problems.append(QString::fromUtf8(kUnreadableMessage));
         return check;
     }
     SettingsImage image;
-    image.load(*bytes);
+    image.load(contents.bytes);
     check.problems += checkLoadedImage(image).problems();
     check.image = image;
     return check;
@@ -224,7 +212,7 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
         joinPath(target.absolutePath(), QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        return failure(backupReason(errno));
+        return failure(backupReason(errno, target.absolutePath()));
     }
     std::optional<int> error;
     if (::fchmod(fd, 0644) != 0) {
@@ -238,7 +226,7 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
     }
     if (error) {
         ::unlink(temporary.constData());
-        return failure(backupReason(*error));
+        return failure(backupReason(*error, target.absolutePath()));
     }
     // The new name must reach the disk too.
     const int folder =
@@ -248,12 +236,4 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
         ::close(folder);
     }
     return {true, QString()};
-}
-
-bool isSameFile(const QString& first, const QString& second) {
-    struct stat a {};
-    struct stat b {};
-    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
-           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LoadCheck.h"
+#include "RegularFile.h"
 #include "SettingsImage.h"
 
 #include <QByteArray>
@@ -11,20 +12,19 @@
 #include <sys/types.h>
 #include <unistd.h>
 
-// Reads a settings file whole. None when it cannot be opened or read, or when
-// it holds more bytes than a settings image can (800): nothing is half-read.
+// Reads a settings file whole, with the identity of the file read. It fails
+// when the file cannot be opened or read, is not a regular file, or holds more
+// bytes than a settings image can (800): nothing is half-read.
+FileContents readSettingsContents(const QString& path);
+// The same, bytes only.
 std::optional<QByteArray> readSettingsFile(const QString& path);
-
-// Reads the file into the image, over the elements it covers. None when it
-// cannot be read, and the image is then untouched; otherwise what a load
-// must say of the bytes just read.
-std::optional<LoadCheck> loadSettingsFile(const QString& path, SettingsImage& image);
 
 // Everything the window says when it opens a file as the player's, in its
 // words and order (the size, then each setting it does not understand), and
 // whether it would write the file back.
 struct FileCheck {
     std::optional<SettingsImage> image; // none when the file cannot be read
+    ReadFailure failure = ReadFailure::None;
     QStringList problems;
     bool accepted() const { return image.has_value() && problems.isEmpty(); }
 };
@@ -59,6 +59,3 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
 // backup whole.
 WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes,
                             const FileCalls& calls = {});
-
-// Whether both paths name one file on one device, however they are spelt.
-bool isSameFile(const QString& first, const QString& second);

@@ -73,6 +73,8 @@ TEST(Backup, AFailedSaveChangesNeitherTheButtonNorTheOldBackup) {
         ASSERT_EQ(rig.messages.shown.size(), 1);
         EXPECT_TRUE(rig.messages.shown[0].startsWith(
             QString::fromUtf8("La sauvegarde n'a pas pu être écrite")));
+        EXPECT_TRUE(rig.messages.shown[0].contains(rig.dataFolder))
+            << "says which folder cannot be written: " << rig.messages.shown[0].toStdString();
         EXPECT_EQ(window->Label10->text(), line.after);
     }
     QFile::setPermissions(rig.programFolder,
@@ -126,49 +128,59 @@ TEST(Backup, AShortBackupReplacesOnlyTheBytesItHolds) {
     EXPECT_EQ(window->image().fileBytes().mid(100), validPlayerBytes().mid(100));
 }
 
-// Installed system-wide, the program's folder is read-only: the station list
-// comes from share/, the backup goes to the user's data folder and is read
-// from there. A list beside the program (a portable copy) still wins.
+// Installed system-wide, the station list comes from share/ and the backup
+// goes to the user's data folder, whoever runs it: root could write into the
+// program's folder. A list beside the program (a portable copy) still wins,
+// and keeps the backup beside itself when it can.
 TEST(Backup, AnInstalledProgramKeepsItsBackupInTheUsersDataFolder) {
     for (const bool listBeside : {false, true}) {
-        TestRig rig;
-        rig.addPlayer(validPlayerBytes());
-        rig.programFolder = rig.root() + "/usr/bin";
-        const QString shared = rig.root() + "/usr/share/ostrel-settings/station_fm2.csv";
-        QDir().mkpath(rig.programFolder);
-        QDir().mkpath(QFileInfo(shared).path());
-        writeFile(shared, "Paris_;75;87.8;France Inter\r\n");
-        SmallTmpfs disk(rig.programFolder);
-        if (listBeside) {
-            rig.putBesideProgram("station_fm2.csv", "Lyon_;69;88.4;Radio Scoop\r\n");
-        }
-        if (disk.mounted()) {
-            ASSERT_TRUE(disk.remountReadOnly());
-        } else {
-            QFile::setPermissions(rig.programFolder,
-                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        }
+        for (const bool readOnly : {false, true}) {
+            TestRig rig;
+            rig.addPlayer(validPlayerBytes());
+            rig.programFolder = rig.root() + "/usr/bin";
+            const QString shared = rig.root() + "/usr/share/ostrel-settings/station_fm2.csv";
+            QDir().mkpath(rig.programFolder);
+            QDir().mkpath(QFileInfo(shared).path());
+            writeFile(shared, "Paris_;75;87.8;France Inter\r\n");
+            SmallTmpfs disk(rig.programFolder);
+            if (listBeside) {
+                rig.putBesideProgram("station_fm2.csv", "Lyon_;69;88.4;Radio Scoop\r\n");
+            }
+            if (readOnly && disk.mounted()) {
+                ASSERT_TRUE(disk.remountReadOnly());
+            } else if (readOnly) {
+                QFile::setPermissions(rig.programFolder,
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            }
+            const QString backupFolder =
+                listBeside && !readOnly ? rig.programFolder : rig.dataFolder;
 
-        auto window = rig.start();
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->stationListPath(),
-                  listBeside ? rig.programFolder + "/station_fm2.csv" : shared);
-        EXPECT_FALSE(window->Command2->isEnabled());
-        window->Command8->click();
-        EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join('|').toStdString();
-        EXPECT_EQ(readFile(rig.dataFolder + "/settings.dat"), validPlayerBytes());
-        EXPECT_TRUE(window->Command2->isEnabled());
+            auto window = rig.start();
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(window->stationListPath(),
+                      listBeside ? rig.programFolder + "/station_fm2.csv" : shared);
+            EXPECT_FALSE(window->Command2->isEnabled());
+            window->Command8->click();
+            EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join('|').toStdString();
+            EXPECT_EQ(readFile(backupFolder + "/settings.dat"), validPlayerBytes())
+                << listBeside << readOnly;
+            EXPECT_FALSE(QFile::exists(listBeside && !readOnly
+                                           ? rig.dataFolder + "/settings.dat"
+                                           : rig.programFolder + "/settings.dat"));
+            EXPECT_TRUE(window->Command2->isEnabled());
 
-        // The next start finds that backup, and "Lire sauvegarde" reads it.
-        window.reset();
-        const QByteArray backup = otherValidBytes(11);
-        writeFile(rig.dataFolder + "/settings.dat", backup);
-        window = rig.start();
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(window->Command2->isEnabled());
-        window->Command2->click();
-        EXPECT_EQ(window->image().fileBytes(), backup);
-        QFile::setPermissions(rig.programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ExeOwner);
+            // The next start finds that backup, and "Lire sauvegarde" reads it.
+            window.reset();
+            const QByteArray backup = otherValidBytes(11);
+            writeFile(backupFolder + "/settings.dat", backup);
+            window = rig.start();
+            ASSERT_NE(window, nullptr);
+            ASSERT_TRUE(window->Command2->isEnabled());
+            window->Command2->click();
+            EXPECT_EQ(window->image().fileBytes(), backup);
+            QFile::setPermissions(rig.programFolder, QFileDevice::ReadOwner |
+                                                         QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner);
+        }
     }
 }

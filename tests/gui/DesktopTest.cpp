@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QSysInfo>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,25 +86,51 @@ TEST(Desktop, EveryTextStaysReadableUnderALightAndADarkTheme) {
     }
 }
 
+// By whatever name the second editor reaches the player's file.
 TEST(Desktop, ASecondEditorOnTheSamePlayerIsRefusedUntilTheFirstEnds) {
-    TestRig first;
-    const QString player = first.addPlayer(validPlayerBytes());
-    TestRig second;
-    second.volumes.list = first.volumes.list;
-    second.lockFolder = first.lockFolder;
+    for (const bool hardLink : {false, true}) {
+        TestRig first;
+        const QString player = first.addPlayer(validPlayerBytes());
+        TestRig second;
+        second.volumes.list = first.volumes.list;
+        second.lockFolder = first.lockFolder;
+        if (hardLink) {
+            const QString other = second.addVolume();
+            ASSERT_EQ(::link(QFile::encodeName(player + "/settings.dat").constData(),
+                             QFile::encodeName(other + "/settings.dat").constData()),
+                      0);
+            second.volumes.list = {other};
+        }
 
-    auto window = first.start();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(second.start(), nullptr);
-    EXPECT_EQ(second.messages.shown,
-              QStringList{QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre")});
-    EXPECT_EQ(QDir(player).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.dat"})
-        << "nothing is created on the player";
+        auto window = first.start();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(second.start(), nullptr) << hardLink;
+        EXPECT_EQ(second.messages.shown,
+                  QStringList{QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre")});
+        EXPECT_EQ(QDir(player).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.dat"})
+            << "nothing is created on the player";
 
-    window.reset();
-    second.messages.shown.clear();
-    EXPECT_NE(second.start(), nullptr);
-    EXPECT_TRUE(second.messages.shown.isEmpty());
+        window.reset();
+        second.messages.shown.clear();
+        EXPECT_NE(second.start(), nullptr);
+        EXPECT_TRUE(second.messages.shown.isEmpty());
+    }
+}
+
+// Without its lock the window still works, and says once that nothing keeps
+// other writers off.
+TEST(Desktop, ALockThatCannotBeMadeIsSaidOnce) {
+    PlayerWindow shown(validPlayerBytes(), [](TestRig& rig) {
+        writeFile(rig.root() + "/not-a-folder", "x");
+        rig.lockFolder = rig.root() + "/not-a-folder/run";
+    });
+    ASSERT_NE(shown.window, nullptr);
+    ASSERT_EQ(shown.rig.messages.shown.size(), 1);
+    EXPECT_TRUE(shown.rig.messages.shown[0].contains(QStringLiteral("verrou")));
+    shown.window->home->VScroll2->setLevel(9);
+    shown.window->enreg_ostrel->click();
+    EXPECT_EQ(readFile(shown.window->deviceSettingsPath()), shown.window->image().fileBytes());
+    EXPECT_EQ(shown.rig.messages.shown.size(), 1);
 }
 
 TEST(Desktop, ALockLeftByAnEditorThatCrashedIsTakenOver) {
@@ -126,22 +153,40 @@ TEST(Desktop, ALockLeftByAnEditorThatCrashedIsTakenOver) {
     EXPECT_TRUE(rig.messages.shown.isEmpty()) << rig.messages.shown.join("|").toStdString();
 }
 
-// Started from the player's root, reached by another spelling of its folder:
-// the backup would be the player's own file.
+// The backup would be the player's own file: the program started from the
+// player's root (reached by another spelling of its folder), or a backup that
+// is a link to the player's file. Each says what is true.
 TEST(Desktop, SavingNeverReplacesThePlayersOwnFile) {
-    PlayerWindow shown(validPlayerBytes(), [](TestRig& rig) {
-        const QString link = rig.root() + "/program-on-player";
-        ASSERT_TRUE(QFile::link(rig.volumes.list.last(), link));
-        rig.programFolder = link;
-    });
-    ASSERT_NE(shown.window, nullptr);
-    const QString playerFile = shown.window->deviceSettingsPath();
-    shown.window->home->VScroll2->setLevel(9);
+    const struct {
+        const char* what;
+        std::function<void(TestRig&)> prepare;
+        const char* says;
+    } cases[] = {
+        {"program on the player",
+         [](TestRig& rig) {
+             const QString link = rig.root() + "/program-on-player";
+             ASSERT_TRUE(QFile::link(rig.volumes.list.last(), link));
+             rig.programFolder = link;
+         },
+         "le programme est lancé depuis l'ostrel"},
+        {"backup linked to the player's file",
+         [](TestRig& rig) {
+             ASSERT_TRUE(QFile::link(rig.volumes.list.last() + "/settings.dat",
+                                     rig.programFolder + "/settings.dat"));
+         },
+         "est un lien vers le fichier de l'ostrel"},
+    };
+    for (const auto& c : cases) {
+        PlayerWindow shown(validPlayerBytes(), c.prepare);
+        ASSERT_NE(shown.window, nullptr);
+        const QString playerFile = shown.window->deviceSettingsPath();
+        shown.window->home->VScroll2->setLevel(9);
 
-    shown.window->Command8->click();
-    EXPECT_EQ(readFile(playerFile), validPlayerBytes());
-    ASSERT_EQ(shown.rig.messages.shown.size(), 1);
-    EXPECT_TRUE(shown.rig.messages.shown[0].startsWith(
-        QStringLiteral("La sauvegarde ne peut pas être le fichier de l'ostrel")));
-    EXPECT_NE(shown.window->Label10->text(), QStringLiteral("fichier sauvegardé"));
+        shown.window->Command8->click();
+        EXPECT_EQ(readFile(playerFile), validPlayerBytes()) << c.what;
+        ASSERT_EQ(shown.rig.messages.shown.size(), 1) << c.what;
+        EXPECT_TRUE(shown.rig.messages.shown[0].contains(QString::fromUtf8(c.says)))
+            << shown.rig.messages.shown[0].toStdString();
+        EXPECT_NE(shown.window->Label10->text(), QStringLiteral("fichier sauvegardé"));
+    }
 }

@@ -4,12 +4,15 @@
 #include "support/TestRig.h"
 #include "support/ValidImages.h"
 
+#include "app/LevelScrollBar.h"
 #include "app/StatusLine.h"
+#include "options/HomeOptions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,18 +40,66 @@ TEST(Write, RandomValidFilesLoadAndWriteBackByteForByte) {
     }
 }
 
-TEST(Write, BytesPastTheImageStayOnThePlayer) {
-    TestRig rig;
-    rig.addPlayer(validPlayerBytes());
-    const auto window = rig.start();
-    ASSERT_NE(window, nullptr);
-    const QByteArray tail(51, '\x5C');
-    writeFile(window->deviceSettingsPath(),
-              validPlayerBytes() + tail); // grown to 750 bytes since start-up
-    window->enreg_ostrel->click();
-    const QByteArray after = readFile(window->deviceSettingsPath());
-    EXPECT_EQ(after.size(), 750);
-    EXPECT_EQ(after.mid(699), tail);
+// The player's file as the window last read it is read again before it is
+// written: changed since (another player in its place, another program), it
+// is replaced only when the user says so; of the wrong size, never. Bytes
+// past the image are never left behind a write.
+TEST(Write, AFileChangedSinceItWasReadIsNeverReplacedUnasked) {
+    const auto replaceWith = [](const QByteArray& bytes) {
+        return [bytes](const QString& file) {
+            writeFile(file + ".new", bytes); // a new file, then in the old one's place
+            ASSERT_TRUE(::rename(QFile::encodeName(file + ".new").constData(),
+                                 QFile::encodeName(file).constData()) == 0);
+        };
+    };
+    std::mt19937 random(3);
+    const QByteArray another = randomValidImage(random).fileBytes();
+    QByteArray oneByteChanged = validPlayerBytes();
+    oneByteChanged[5] = static_cast<char>(oneByteChanged[5] ^ 1);
+    const QStringList wrongSize{QStringLiteral("attention 750"),
+                                QStringLiteral("je ne reconnait pas l'ostrel")};
+    const struct {
+        const char* what;
+        std::function<void(const QString&)> change;
+        bool asks;
+        QStringList says;
+    } cases[] = {
+        {"unchanged", [](const QString&) {}, false, {}},
+        {"another player in its place", replaceWith(another), true, {}},
+        {"another player with the same settings", replaceWith(validPlayerBytes()), true, {}},
+        {"another program changed a byte",
+         [&](const QString& file) { writeFile(file, oneByteChanged); },
+         true,
+         {}},
+        {"grown to 750 bytes",
+         [](const QString& file) { writeFile(file, validPlayerBytes() + QByteArray(51, '\x5C')); },
+         false, wrongSize},
+    };
+    for (const auto& c : cases) {
+        for (const bool answer : {false, true}) {
+            PlayerWindow shown;
+            ASSERT_NE(shown.window, nullptr);
+            Form1& window = *shown.window;
+            window.home->VScroll2->setLevel(9);
+            const QString file = window.deviceSettingsPath();
+            c.change(file);
+            const QByteArray onPlayer = readFile(file);
+            shown.rig.messages.answer = answer;
+
+            window.enreg_ostrel->click();
+            const bool written = c.says.isEmpty() && (!c.asks || answer);
+            const std::string what = std::string(c.what) + (answer ? ", yes" : ", no");
+            EXPECT_EQ(shown.rig.messages.asked.size(), c.asks ? 1 : 0) << what;
+            EXPECT_EQ(shown.rig.messages.shown, c.says) << what;
+            EXPECT_EQ(readFile(file), written ? window.image().fileBytes() : onPlayer) << what;
+            EXPECT_EQ(window.Label10->text(), written ? kWritten : kUnsavedWarning) << what;
+            if (written) {
+                // What the window wrote is what it knows to be there now.
+                window.enreg_ostrel->click();
+                EXPECT_EQ(shown.rig.messages.asked.size(), c.asks ? 1 : 0) << what;
+            }
+        }
+    }
 }
 
 // Each failure ends with one French message saying what went wrong, no success

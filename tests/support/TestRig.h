@@ -17,9 +17,17 @@ struct FakeVolumes : VolumeList {
     QStringList roots() const override { return list; }
 };
 
+// Messages and questions as the user would have seen them, in order;
+// questions get `answer`.
 struct RecordedMessages : MessageBoxes {
     QStringList shown;
+    QStringList asked;
+    bool answer = false;
     void show(const QString& text) override { shown.append(text); }
+    bool ask(const QString& question) override {
+        asked.append(question);
+        return answer;
+    }
 };
 
 // A computer in a temporary folder: volumes that may hold a player, and the

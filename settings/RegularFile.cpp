@@ -1,0 +1,119 @@
+#include "RegularFile.h"
+
+#include <QFile>
+#include <QIODevice>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+FileContents failed(ReadFailure failure) {
+    FileContents contents;
+    contents.failure = failure;
+    return contents;
+}
+
+FileIdentity identityOf(const struct stat& status) {
+    return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
+}
+
+// Closes the descriptor however the reading ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+} // namespace
+
+FileContents readRegularFile(const QString& path, qint64 limit) {
+    if (path.isEmpty()) {
+        return failed(ReadFailure::Missing);
+    }
+    // O_NONBLOCK: opening a FIFO returns at once instead of waiting for a writer.
+    const Descriptor file{
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0) {
+        return failed(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Missing
+                                                          : ReadFailure::Unreadable);
+    }
+    struct stat status {};
+    if (::fstat(file.fd, &status) != 0) {
+        return failed(ReadFailure::Unreadable);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return failed(ReadFailure::NotARegularFile);
+    }
+    FileContents contents;
+    contents.identity = identityOf(status);
+    // One byte past the limit tells a file that is too large.
+    contents.bytes.resize(limit + 1);
+    qint64 filled = 0;
+    while (filled < contents.bytes.size()) {
+        const ssize_t count = ::read(file.fd, contents.bytes.data() + filled,
+                                     static_cast<size_t>(contents.bytes.size() - filled));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return failed(ReadFailure::Unreadable);
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += count;
+    }
+    if (filled > limit) {
+        return failed(ReadFailure::TooLarge);
+    }
+    contents.bytes.truncate(filled);
+    return contents;
+}
+
+FileContents readToEnd(QIODevice& device, qint64 limit) {
+    if (!device.isReadable()) {
+        return failed(ReadFailure::Unreadable);
+    }
+    // A pipe hands its data over in chunks: an empty read is its end.
+    FileContents contents;
+    for (;;) {
+        const QByteArray chunk = device.read(limit + 1 - contents.bytes.size());
+        if (chunk.isEmpty()) {
+            break;
+        }
+        contents.bytes += chunk;
+        if (contents.bytes.size() > limit) {
+            return failed(ReadFailure::TooLarge);
+        }
+    }
+    return contents;
+}
+
+std::optional<FileIdentity> fileIdentity(const QString& path) {
+    struct stat status {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return identityOf(status);
+}
+
+QString readFailureText(ReadFailure failure) {
+    switch (failure) {
+    case ReadFailure::None:
+        break;
+    case ReadFailure::Missing:
+        return QStringLiteral("fichier absent");
+    case ReadFailure::NotARegularFile:
+        return QStringLiteral("ce n'est pas un fichier ordinaire (un dossier, un tube, "
+                              "un périphérique...)");
+    case ReadFailure::TooLarge:
+        return QStringLiteral("trop grand");
+    case ReadFailure::Unreadable:
+        return QStringLiteral("lecture impossible");
+    }
+    return QString();
+}
