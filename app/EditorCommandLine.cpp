@@ -19,8 +19,9 @@ Options :
   --version         la version
 
 La liste des villes, station_fm2.csv, est prise à côté du programme, sinon dans
-../share/ostrel-settings/. La sauvegarde va à côté du programme quand ce dossier
-peut être écrit, sinon dans le dossier de données de l'utilisateur
+../share/ostrel-settings/. Un programme copié (sa liste à côté de lui) garde la
+sauvegarde à côté de lui quand ce dossier peut être écrit ; sinon, et toujours
+pour un programme installé, elle va dans le dossier de données de l'utilisateur
 (~/.local/share/ostrel-settings/).
 )help";
 } // namespace

@@ -81,7 +81,9 @@ Change les réglages nommés en une seule écriture, comme "Ecrire ostrel".
 Chaque valeur est vérifiée comme la fenêtre la vérifie : si une seule est
 refusée, rien n'est écrit et chaque refus est donné (code 2). Seul un fichier
 que check accepte est écrit (sinon code 1). --dry-run montre ce qui changerait.
-Refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
+Le fichier est réservé avant d'être lu et jusqu'à ce qu'il soit écrit : une
+autre commande qui l'écrit est attendue quelques secondes ; tant que la fenêtre
+d'ostrel-settings a ce fichier ouvert, rien n'est écrit (code 2).
 )help"},
     {"export", R"help(usage : ostrelctl export [FICHIER]
 
@@ -93,10 +95,11 @@ Un réglage que la fenêtre refuse vaut null ; ses octets restent dans "bytes".
 
 Écrit un document d'export (- : l'entrée standard) : ses octets, puis chaque
 réglage qui diffère de ce qu'ils disent. Un null, une clé inconnue, un mauvais
-type, une valeur refusée ou des octets qui ne font pas 699 : rien n'est écrit
-(code 2). Un FICHIER existant doit être accepté par check et est écrit comme
-"Ecrire ostrel" l'écrit ; un FICHIER absent est créé comme une sauvegarde.
-Refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
+type, une valeur refusée, une clé donnée deux fois ou des octets qui ne sont
+pas exactement 1398 chiffres hexadécimaux : rien n'est écrit (code 2). Un
+FICHIER existant doit être accepté par check et est écrit comme "Ecrire ostrel"
+l'écrit ; un FICHIER absent est créé comme une sauvegarde. Réservé comme pour
+set : refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
 )help"},
 };
 } // namespace
