@@ -100,7 +100,8 @@ private:
     void centreOnScreen();
     void disableWriting();
     bool takePlayerLock(const QString& playerFile);
-    bool playerMayBeReplaced();
+    std::optional<FileContents> replaceablePlayerFile();
+    bool keptInHistory(const FileContents& onPlayer);
 
     Seams seams_;
     SettingsImage SettingsImage_;
@@ -115,4 +116,5 @@ private:
     // The player's file as the window last read it or wrote it, to tell
     // whether something else has changed it since.
     std::optional<FileContents> onPlayer_;
+    QString playerId_; // which player it is, for the history of its file
 };

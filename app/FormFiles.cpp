@@ -5,9 +5,11 @@
 #include "OptionGroup.h"
 #include "StatusLine.h"
 #include "options/HomeOptions.h"
+#include "player/History.h"
 #include "radio/FmPage.h"
 #include "settings/Backup.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsProbe.h"
 #include "sound/EqualizerPage.h"
 #include "sound/SrsPage.h"
 
@@ -60,24 +62,24 @@ void Form1::fin_init() {
     Label10->setText(QStringLiteral("fichier bien chargé"));
 }
 
-bool Form1::playerMayBeReplaced() {
+std::optional<FileContents> Form1::replaceablePlayerFile() {
     // The file read again just before it is written: another player in the
     // same place, or another program, may have changed it since.
     const FileContents now = readSettingsContents(DeviceSettingsPath);
     const bool unreadable =
         now.failure != ReadFailure::None && now.failure != ReadFailure::TooLarge;
     if (unreadable) {
-        return true; // the write says what is wrong with it
+        return now; // the write says what is wrong with it
     }
     const qint64 size = now.ok() ? now.bytes.size() : QFileInfo(DeviceSettingsPath).size();
     if (const QStringList sizeWarnings = sizeMessages(size); !sizeWarnings.isEmpty()) {
         for (const QString& warning : sizeWarnings) {
             seams_.messages.show(warning);
         }
-        return false;
+        return std::nullopt;
     }
     if (onPlayer_ && now.identity == onPlayer_->identity && now.bytes == onPlayer_->bytes) {
-        return true;
+        return now;
     }
     const QString what =
         onPlayer_ && now.identity == onPlayer_->identity
@@ -85,15 +87,36 @@ bool Form1::playerMayBeReplaced() {
                              "a lus (un autre programme les a-t-il écrits ?).")
             : QStringLiteral("Le fichier settings.dat de l'ostrel n'est plus celui que cette "
                              "fenêtre a lu (un autre ostrel est-il branché à sa place ?).");
-    return seams_.messages.ask(what + QStringLiteral("\n\nRemplacer les réglages qui sont sur "
-                                                     "l'ostrel maintenant par ceux de la "
-                                                     "fenêtre ?"));
+    if (!seams_.messages.ask(what + QStringLiteral("\n\nRemplacer les réglages qui sont sur "
+                                                   "l'ostrel maintenant par ceux de la "
+                                                   "fenêtre ?"))) {
+        return std::nullopt;
+    }
+    return now;
+}
+
+bool Form1::keptInHistory(const FileContents& onPlayer) {
+    if (!onPlayer.ok()) {
+        return true; // nothing to keep: the write says what is wrong
+    }
+    const QString problem = History(joinPath(seams_.dataFolder, QStringLiteral("history")))
+                                .keep(playerId_, onPlayer.bytes);
+    if (problem.isEmpty()) {
+        return true;
+    }
+    return seams_.messages.ask(
+        QStringLiteral("Les réglages qui sont sur l'ostrel n'ont pas pu être gardés avant "
+                       "d'être remplacés (%1) : cette écriture ne pourra pas être défaite.\n\n"
+                       "Écrire quand même sur l'ostrel ?")
+            .arg(problem));
 }
 
 void Form1::enreg_ostrel_Click() {
     // Always to the player, even when the image came from the backup.
     SettingsPath = DeviceSettingsPath;
-    if (!playerMayBeReplaced()) {
+    // What it replaces is kept in the history first, so that it can be undone.
+    const std::optional<FileContents> onPlayer = replaceablePlayerFile();
+    if (!onPlayer || !keptInHistory(*onPlayer)) {
         // The success of an earlier write must not stay on the status line.
         Label10->warnUnsaved();
         return;

@@ -21,7 +21,7 @@ struct Seams {
     const VolumeList& volumes;
     MessageBoxes& messages;
     QString programFolder; // where the station list and the backup lie
-    QString dataFolder;    // the user's, for the backup when the program's folder is read-only
+    QString dataFolder;    // the user's: the history, and the backup of an installed program
     QString lockFolder;    // where the one-editor lock lies; none when empty
     QPalette palette;      // the desktop's colours; by default the application's
 };

@@ -29,6 +29,14 @@ std::optional<Invocation> parseInvocation(const QStringList& arguments, QString&
             invocation.bytes = true;
         } else if (argument == QLatin1String("--dry-run") || argument == QLatin1String("-n")) {
             invocation.dryRun = true;
+        } else if (argument == QLatin1String("--no-history")) {
+            invocation.noHistory = true;
+        } else if (argument == QLatin1String("--all")) {
+            invocation.all = true;
+        } else if (argument == QLatin1String("--show")) {
+            invocation.showEntry = true;
+        } else if (argument == QLatin1String("--export")) {
+            invocation.exportEntry = true;
         } else {
             error = QStringLiteral("option inconnue : %1").arg(argument);
             return std::nullopt;

@@ -15,6 +15,10 @@ struct Invocation {
     bool json = false;
     bool bytes = false;
     bool dryRun = false;
+    bool noHistory = false;   // write without keeping what is replaced
+    bool all = false;         // history: every player
+    bool showEntry = false;   // history --show N
+    bool exportEntry = false; // history --export N
 };
 
 // None, with the reason in `error`, for an unknown option or a --volume

@@ -20,6 +20,8 @@ struct Command {
     // found as the window finds it; none (and the reason on `err`) when no
     // player is attached.
     std::optional<QString> fileOrPlayer(const QString& given) const;
+    // Which player `file` is on, for its history.
+    QString playerIdOf(const QString& file) const;
     // Why a file could not be read, on `err`.
     void sayUnread(const QString& path, ReadFailure failure) const;
     // The file as the window opens it; none (reason on `err`) when unreadable.
@@ -41,6 +43,13 @@ int diffCommand(const Command& command);
 int exportCommand(const Command& command);
 int setCommand(const Command& command);
 int importCommand(const Command& command);
+int historyCommand(const Command& command);
+int restoreCommand(const Command& command);
+
+// Writes `image` whole to `path` as import does: under the player's lock,
+// over an existing file the window would write back (what it replaces kept
+// in the history first), or as a new file; says what changed.
+int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image);
 
 // The help of the program (empty name) or of one command; empty for an
 // unknown command.

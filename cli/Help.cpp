@@ -15,10 +15,17 @@ Commandes :
   set [FICHIER] NOM=VALEUR...  change des réglages en une seule écriture
   export [FICHIER]             le fichier en document JSON
   import DOCUMENT|- [FICHIER]  écrit un document JSON dans le fichier
+  history [--all]              ce que chaque écriture a remplacé, du plus récent
+  restore N [FICHIER]          remet l'entrée N de l'historique
 
 Sans FICHIER, la commande prend le settings.dat de l'ostrel, cherché comme la
 fenêtre le cherche : les dossiers donnés par --volume, puis les volumes montés
 (jamais les partages réseau).
+
+Avant d'écrire, set, import et restore gardent le fichier qu'ils remplacent
+dans l'historique (~/.local/share/ostrel-settings/history/), comme la fenêtre :
+toute écriture peut être défaite avec restore. --no-history écrit sans le
+garder quand l'historique ne peut pas être écrit.
 
 Options :
   --volume DOSSIER  cherche aussi l'ostrel dans DOSSIER (répétable)
@@ -75,7 +82,7 @@ Une ligne par réglage qui diffère (nom : valeur dans A -> valeur dans B), puis
 le nombre des autres octets qui diffèrent ; --bytes donne chacun d'eux.
 Code 0 quand les fichiers sont identiques, 1 sinon.
 )help"},
-    {"set", R"help(usage : ostrelctl set [FICHIER] NOM=VALEUR... [--dry-run]
+    {"set", R"help(usage : ostrelctl set [FICHIER] NOM=VALEUR... [--dry-run] [--no-history]
 
 Change les réglages nommés en une seule écriture, comme "Ecrire ostrel".
 Chaque valeur est vérifiée comme la fenêtre la vérifie : si une seule est
@@ -91,7 +98,7 @@ d'ostrel-settings a ce fichier ouvert, rien n'est écrit (code 2).
 "version": 1, "settings": {...}, "bytes": "<les 699 octets en hexadécimal>"}.
 Un réglage que la fenêtre refuse vaut null ; ses octets restent dans "bytes".
 )help"},
-    {"import", R"help(usage : ostrelctl import DOCUMENT|- [FICHIER] [--dry-run]
+    {"import", R"help(usage : ostrelctl import DOCUMENT|- [FICHIER] [--dry-run] [--no-history]
 
 Écrit un document d'export (- : l'entrée standard) : ses octets, puis chaque
 réglage qui diffère de ce qu'ils disent. Un null, une clé inconnue, un mauvais
@@ -100,6 +107,22 @@ pas exactement 1398 chiffres hexadécimaux : rien n'est écrit (code 2). Un
 FICHIER existant doit être accepté par check et est écrit comme "Ecrire ostrel"
 l'écrit ; un FICHIER absent est créé comme une sauvegarde. Réservé comme pour
 set : refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
+)help"},
+    {"history", R"help(usage : ostrelctl history [--all] | history --show N | history --export N
+
+Les fichiers que les écritures sur l'ostrel ont remplacés, du plus récent au
+plus ancien, numérotés à partir de 1 : la date où chacun a été gardé et les
+réglages où il diffère du fichier qui l'a remplacé. --all : ceux de chaque
+ostrel. --show N écrit l'entrée N comme show, --export N comme export. Une
+entrée endommagée (mauvaise taille, ostrel inconnu) est signalée, jamais reprise.
+Les 100 entrées les plus récentes de chaque ostrel sont gardées.
+)help"},
+    {"restore", R"help(usage : ostrelctl restore N [FICHIER] [--dry-run] [--no-history]
+
+Remet l'entrée N de l'historique (ostrelctl history les numérote) sur l'ostrel,
+comme import l'écrit : mêmes vérifications, et le fichier remplacé est gardé
+d'abord, si bien qu'un restore se défait par un autre (restore 1).
+--dry-run montre ce qui changerait.
 )help"},
 };
 } // namespace

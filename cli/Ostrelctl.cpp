@@ -13,9 +13,9 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"find", findCommand},     {"show", showCommand}, {"check", checkCommand},
-    {"diff", diffCommand},     {"set", setCommand},   {"export", exportCommand},
-    {"import", importCommand},
+    {"find", findCommand},     {"show", showCommand},       {"check", checkCommand},
+    {"diff", diffCommand},     {"set", setCommand},         {"export", exportCommand},
+    {"import", importCommand}, {"history", historyCommand}, {"restore", restoreCommand},
 };
 
 // Options that only some commands take.
@@ -27,9 +27,23 @@ QString misplacedOption(const Invocation& invocation) {
     if (invocation.bytes && command != QLatin1String("diff")) {
         return QStringLiteral("--bytes");
     }
-    if (invocation.dryRun && command != QLatin1String("set") &&
-        command != QLatin1String("import")) {
+    const bool writes = command == QLatin1String("set") || command == QLatin1String("import") ||
+                        command == QLatin1String("restore");
+    if (invocation.dryRun && !writes) {
         return QStringLiteral("--dry-run");
+    }
+    if (invocation.noHistory && !writes) {
+        return QStringLiteral("--no-history");
+    }
+    const bool history = command == QLatin1String("history");
+    if (invocation.all && !history) {
+        return QStringLiteral("--all");
+    }
+    if (invocation.showEntry && !history) {
+        return QStringLiteral("--show");
+    }
+    if (invocation.exportEntry && !history) {
+        return QStringLiteral("--export");
     }
     return QString();
 }

@@ -17,6 +17,7 @@ struct CliSeams {
     QString mountTable = kMountTable; // where the player is looked for
     QString lockFolder;               // where an open editor locks its player
     QIODevice* input = nullptr;       // standard input, for "import -"
+    QString historyFolder = {};       // where writes keep what they replace
     // How long a write waits for another command to finish with the player.
     std::chrono::milliseconds lockPatience = PlayerLock::kCommandPatience;
 };

@@ -1,8 +1,10 @@
-// The commands that write: set and import. Both write only a file the window
-// would write back, in one write, and never under an open editor's feet.
+// The commands that write: set, import and restore. Each writes only a file
+// the window would write back, in one write, never under an open editor's
+// feet, and keeps the file it replaces in the history first.
 
 #include "Commands.h"
 
+#include "player/History.h"
 #include "player/PlayerLock.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
@@ -86,15 +88,25 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
 }
 
 // Writes the image's bytes to `path`: over an existing file as "Ecrire ostrel"
-// writes the player's, or as a new file as a backup is saved.
+// writes the player's, once `replaced` (what it holds now) is kept in the
+// history; or as a new file, as a backup is saved, when `replaced` is empty.
 int writeImage(const Command& command, const QString& path, const SettingsImage& image,
-               bool exists) {
+               const QByteArray& replaced) {
     if (command.invocation.dryRun) {
         return kDone;
     }
+    if (!replaced.isEmpty() && !command.invocation.noHistory) {
+        const QString problem =
+            History(command.seams.historyFolder).keep(command.playerIdOf(path), replaced);
+        if (!problem.isEmpty()) {
+            command.err << path << " n'est pas écrit : " << problem
+                        << ".\n(--no-history l'écrit sans garder ce qu'il remplace)\n";
+            return kTrouble;
+        }
+    }
     const QByteArray bytes = image.fileBytes();
     const WriteOutcome outcome =
-        exists ? writePlayerFile(path, bytes) : saveBackupFile(path, bytes);
+        replaced.isEmpty() ? saveBackupFile(path, bytes) : writePlayerFile(path, bytes);
     if (!outcome.written) {
         command.err << outcome.problem << '\n';
         return kTrouble;
@@ -200,12 +212,14 @@ int setCommand(const Command& command) {
     if (!image) {
         return code;
     }
+    const SettingsImage current = *image;
     const QList<SettingChange> changes = applyValues(*image, values);
     if (changes.isEmpty()) {
         command.out << "rien à changer\n";
         return kDone;
     }
-    return reportChanges(command, changes, 0, writeImage(command, *path, *image, true));
+    return reportChanges(command, changes, 0,
+                         writeImage(command, *path, *image, current.fileBytes()));
 }
 
 int importCommand(const Command& command) {
@@ -231,31 +245,35 @@ int importCommand(const Command& command) {
     if (!path) {
         return kNo;
     }
-    const WriteLock lock = lockForWriting(command, *path);
+    return writeWholeImage(command, *path, *imported.image);
+}
+
+int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image) {
+    const WriteLock lock = lockForWriting(command, path);
     if (lock.refused) {
         return kTrouble;
     }
-    const bool exists = QFileInfo(*path).exists() || QFileInfo(*path).isSymLink();
+    const bool exists = QFileInfo(path).exists() || QFileInfo(path).isSymLink();
     if (!exists) {
-        const int code = writeImage(command, *path, *imported.image, false);
+        const int code = writeImage(command, path, image, QByteArray());
         if (code == kDone) {
-            command.out << *path << " : " << (command.invocation.dryRun ? "serait créé" : "créé")
+            command.out << path << " : " << (command.invocation.dryRun ? "serait créé" : "créé")
                         << '\n';
         }
         return reportChanges(command, {}, 0, code);
     }
     int code = kDone;
-    const std::optional<SettingsImage> current = writableImage(command, *path, code);
+    const std::optional<SettingsImage> current = writableImage(command, path, code);
     if (!current) {
         return code;
     }
-    if (current->fileBytes() == imported.image->fileBytes()) {
+    if (current->fileBytes() == image.fileBytes()) {
         command.out << "rien à changer\n";
         return kDone;
     }
-    const QList<SettingChange> changes = settingChanges(*current, *imported.image);
+    const QList<SettingChange> changes = settingChanges(*current, image);
     const QList<int> others =
-        otherDifferingOffsets(current->fileBytes(), imported.image->fileBytes(), changes);
+        otherDifferingOffsets(current->fileBytes(), image.fileBytes(), changes);
     return reportChanges(command, changes, others.size(),
-                         writeImage(command, *path, *imported.image, true));
+                         writeImage(command, path, image, current->fileBytes()));
 }

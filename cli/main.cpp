@@ -1,5 +1,6 @@
 #include "Ostrelctl.h"
 
+#include "player/History.h"
 #include "player/PlayerLock.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     CliSeams seams;
     seams.lockFolder = PlayerLock::defaultFolder();
+    seams.historyFolder = userHistoryFolder();
     seams.input = &input;
     int code = runOstrelctl(*arguments, out, err, seams);
 

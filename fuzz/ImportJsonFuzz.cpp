@@ -25,6 +25,7 @@ struct Scratch {
     QTemporaryDir dir;
     QString file = dir.filePath(QStringLiteral("settings.dat"));
     QString locks = dir.filePath(QStringLiteral("run"));
+    QString history = dir.filePath(QStringLiteral("history"));
     QByteArray original = demoSettingsImage().fileBytes();
 
     QByteArray contents() const {
@@ -59,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int code =
-        runOstrelctl({QStringLiteral("import"), QStringLiteral("-"), scratch.file}, outStream,
-                     errStream, CliSeams{QStringLiteral("/nonexistent"), scratch.locks, &input});
+    const int code = runOstrelctl(
+        {QStringLiteral("import"), QStringLiteral("-"), scratch.file}, outStream, errStream,
+        CliSeams{QStringLiteral("/nonexistent"), scratch.locks, &input, scratch.history});
 
     const ImportOutcome expected = importDocument(document);
     const QByteArray after = scratch.contents();

@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -32,5 +32,17 @@ ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFol
 }
 
 QString userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The same folder for the window and ostrelctl, whatever each program is
+    // called: $XDG_DATA_HOME, else ~/.local/share, with the home folder taken
+    // from the user's account when $HOME is missing.
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(data)) {
+        QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home)) {
+            const struct passwd* account = ::getpwuid(::geteuid());
+            home = account != nullptr ? QFile::decodeName(account->pw_dir) : QString();
+        }
+        data = joinPath(home, QStringLiteral(".local/share"));
+    }
+    return joinPath(data, QStringLiteral("ostrel-settings"));
 }

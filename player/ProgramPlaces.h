@@ -19,5 +19,6 @@ inline const QString kStationListName = QStringLiteral("station_fm2.csv");
 // its folder can be written, else in `dataFolder`.
 ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFolder);
 
-// The user's data folder for this program (it may not exist yet).
+// The user's data folder for both programs (it may not exist yet):
+// ~/.local/share/ostrel-settings, or under $XDG_DATA_HOME.
 QString userDataFolder();

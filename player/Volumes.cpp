@@ -42,9 +42,11 @@ QList<Mount> readMountTable(const QString& path) {
     while (mnt_table_next_fs(table.get(), iterator, &fs) == 0) {
         const char* target = mnt_fs_get_target(fs);
         const char* type = mnt_fs_get_fstype(fs);
+        const char* source = mnt_fs_get_srcpath(fs);
         if (target != nullptr) {
             const QString root = QFile::decodeName(target);
             mounts.append({root, QString::fromUtf8(type ? type : ""),
+                           source ? QFile::decodeName(source) : QString(),
                            QFile::encodeName(root) == QByteArray(target)});
         }
     }
@@ -86,6 +88,66 @@ QStringList SystemVolumes::unnamedRoots() const {
         }
     }
     return unnamed;
+}
+
+namespace {
+QString folderPlayerId(const QString& root) {
+    return QStringLiteral("path:") + QDir::cleanPath(QDir(root).absolutePath());
+}
+} // namespace
+
+QString VolumeList::playerId(const QString& root) const {
+    return folderPlayerId(root);
+}
+
+QString SystemVolumes::playerId(const QString& root) const {
+    return playerIdOf(root, mountTable_);
+}
+
+namespace {
+// The name of the link in `folder` that leads to `device`; udev writes a
+// blank as \x20 and a slash as \x2f.
+QString linkTo(const QString& folder, const QString& device) {
+    const QDir links(folder);
+    for (const QString& name :
+         links.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(links.filePath(name)).canonicalFilePath() != device) {
+            continue;
+        }
+        QByteArray decoded;
+        const QByteArray raw = QFile::encodeName(name);
+        for (qsizetype k = 0; k < raw.size(); ++k) {
+            if (raw.mid(k, 2) == "\\x" && k + 3 < raw.size()) {
+                decoded += static_cast<char>(raw.mid(k + 2, 2).toInt(nullptr, 16));
+                k += 3;
+            } else {
+                decoded += raw[k];
+            }
+        }
+        return QString::fromUtf8(decoded);
+    }
+    return QString();
+}
+} // namespace
+
+QString playerIdOf(const QString& root, const QString& mountTable, const QString& diskLinks) {
+    const QString folder = QDir::cleanPath(QDir(root).absolutePath());
+    QString device; // of the last mount on the folder, the one seen there
+    for (const Mount& mount : readMountTable(mountTable)) {
+        if (QDir::cleanPath(mount.root) == folder) {
+            device = QFileInfo(mount.source).canonicalFilePath();
+        }
+    }
+    for (const char* kind : {"uuid", "label"}) {
+        const QString name =
+            device.isEmpty()
+                ? QString()
+                : linkTo(joinPath(diskLinks, QStringLiteral("by-") + QLatin1String(kind)), device);
+        if (!name.isEmpty()) {
+            return QLatin1String(kind) + u':' + name;
+        }
+    }
+    return folderPlayerId(root);
 }
 
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes) {

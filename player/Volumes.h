@@ -15,12 +15,16 @@ class VolumeList {
 public:
     virtual ~VolumeList() = default;
     virtual QStringList roots() const = 0;
+    // Which player the volume at `root` is, for its history; by default the
+    // folder's path.
+    virtual QString playerId(const QString& root) const;
 };
 
 // One line of the mount table: where a file system is mounted, and its type.
 struct Mount {
     QString root;
     QString type;
+    QString source;    // the device mounted, when it is one
     bool spelt = true; // false: the folder's name is not UTF-8, and `root` is not its name
 };
 
@@ -46,6 +50,7 @@ public:
     QStringList roots() const override;
     // The mounts passed by for their names, as near as they can be shown.
     QStringList unnamedRoots() const;
+    QString playerId(const QString& root) const override;
 
 private:
     QStringList extraFolders_;
@@ -61,6 +66,13 @@ struct PlayerFile {
     QString path() const { return root + name; }
 };
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes);
+
+// Which player a folder is, for its history: the UUID ("uuid:...") or else
+// the label ("label:...") of the file system mounted at `root` in the mount
+// table, as the links under `diskLinks` (/dev/disk/by-uuid, by-label) name
+// its device; else the folder's path ("path:...").
+QString playerIdOf(const QString& root, const QString& mountTable,
+                   const QString& diskLinks = QStringLiteral("/dev/disk"));
 
 // The option both programs take: --volume DIR or --volume=DIR at
 // arguments[i]. When taken, DIR is appended to `volumes` and i left on the

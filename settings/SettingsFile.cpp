@@ -46,7 +46,7 @@ QString systemReason(int error) {
     }
 }
 
-QString backupReason(int error, const QString& folder) {
+QString folderReason(int error, const QString& folder) {
     switch (error) {
     case ENOSPC:
 #ifdef EDQUOT
@@ -132,6 +132,10 @@ bool readsBackAs(const QByteArray& native, const QByteArray& bytes, const FileCa
 
 } // namespace
 
+QString folderWriteReason(int error, const QString& folder) {
+    return folderReason(error, folder);
+}
+
 FileContents readSettingsContents(const QString& path) {
     return readRegularFile(path, SettingsImage::kLargestReadable);
 }
@@ -197,25 +201,17 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const
     return {true, QString()};
 }
 
-WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
-    // Only promise an untouched old backup when there was one.
-    const bool hadBackup = QFileInfo::exists(path);
-    const auto failure = [&](const QString& reason) {
-        return WriteOutcome{
-            false, QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. %3")
-                       .arg(path, reason,
-                            hadBackup ? QStringLiteral("L'ancienne sauvegarde est inchangée.")
-                                      : QStringLiteral("Aucun fichier n'a été créé."))};
-    };
+std::optional<int> replaceFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
+                                    const FileCalls& calls) {
     const QFileInfo target(path);
     QByteArray temporary = QFile::encodeName(
         joinPath(target.absolutePath(), QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        return failure(backupReason(errno, target.absolutePath()));
+        return errno;
     }
     std::optional<int> error;
-    if (::fchmod(fd, 0644) != 0) {
+    if (::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
         error = errno;
         ::close(fd);
     } else {
@@ -226,7 +222,7 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
     }
     if (error) {
         ::unlink(temporary.constData());
-        return failure(backupReason(*error, target.absolutePath()));
+        return error;
     }
     // The new name must reach the disk too.
     const int folder =
@@ -234,6 +230,18 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
     if (folder >= 0) {
         (void)::fsync(folder);
         ::close(folder);
+    }
+    return std::nullopt;
+}
+
+WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
+    // Only promise an untouched old backup when there was one.
+    const bool hadBackup = QFileInfo::exists(path);
+    if (const std::optional<int> error = replaceFileWhole(path, bytes, 0644, calls)) {
+        return {false, QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. %3")
+                           .arg(path, folderWriteReason(*error, QFileInfo(path).absolutePath()),
+                                hadBackup ? QStringLiteral("L'ancienne sauvegarde est inchangée.")
+                                          : QStringLiteral("Aucun fichier n'a été créé."))};
     }
     return {true, QString()};
 }

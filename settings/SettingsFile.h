@@ -54,8 +54,16 @@ struct FileCalls {
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
                              const FileCalls& calls = {});
 
-// Replaces the backup with exactly `bytes`: they go to a temporary file beside
-// it, which then takes the backup's place, so a failed save leaves the old
-// backup whole.
+// Replaces the file at `path` with exactly `bytes`, made with `mode`: they go
+// to a temporary file beside it, flushed to the disk, which then takes its
+// place, so that a failure leaves the old file (or none) whole. The error
+// number when it failed.
+std::optional<int> replaceFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
+                                    const FileCalls& calls = {});
+// Why a file could not be written into `folder`, in French.
+QString folderWriteReason(int error, const QString& folder);
+
+// Replaces the backup with exactly `bytes`, as replaceFileWhole does, so a
+// failed save leaves the old backup whole.
 WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes,
                             const FileCalls& calls = {});

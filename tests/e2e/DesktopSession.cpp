@@ -39,6 +39,7 @@ DesktopSession::DesktopSession()
     // Programs on this display must really draw there, whatever the tests' own platform is.
     environment_.insert("QT_QPA_PLATFORM", "xcb");
     environment_.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
+    environment_.insert("XDG_DATA_HOME", dataHome_.path());
     environment_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment_.remove("SESSION_MANAGER");
     startDisplay();

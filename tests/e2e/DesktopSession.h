@@ -30,6 +30,7 @@ private:
     void startBus();
 
     QTemporaryDir runtimeDir_;
+    QTemporaryDir dataHome_; // the programs' history and backups, never the user's own
     std::unique_ptr<QProcess> xvfb_;
     std::unique_ptr<QProcess> bus_;
     QProcessEnvironment environment_;

@@ -7,6 +7,7 @@
 #include "app/LevelScrollBar.h"
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
+#include "player/History.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,37 @@ TEST(Write, AFileChangedSinceItWasReadIsNeverReplacedUnasked) {
                 // What the window wrote is what it knows to be there now.
                 window.enreg_ostrel->click();
                 EXPECT_EQ(shown.rig.messages.asked.size(), c.asks ? 1 : 0) << what;
+            }
+        }
+    }
+}
+
+// "Ecrire ostrel" first keeps the file it replaces; when it cannot, it asks,
+// and writes only when told to.
+TEST(Write, WhatAWriteReplacesIsKeptOrTheUserIsAsked) {
+    for (const bool canKeep : {true, false}) {
+        for (const bool answer : {false, true}) {
+            PlayerWindow shown(validPlayerBytes(), [&](TestRig& rig) {
+                if (!canKeep) {
+                    writeFile(rig.root() + "/not-a-folder", "x");
+                    rig.dataFolder = rig.root() + "/not-a-folder/data";
+                }
+            });
+            ASSERT_NE(shown.window, nullptr);
+            shown.window->home->VScroll2->setLevel(9);
+            shown.rig.messages.answer = answer;
+            shown.window->enreg_ostrel->click();
+
+            const bool written = canKeep || answer;
+            EXPECT_EQ(shown.rig.messages.asked.size(), canKeep ? 0 : 1);
+            EXPECT_EQ(readFile(shown.window->deviceSettingsPath()),
+                      written ? shown.window->image().fileBytes() : validPlayerBytes());
+            const QList<HistoryEntry> kept =
+                History(shown.rig.dataFolder + "/history")
+                    .entries(shown.rig.volumes.playerId(shown.rig.volumes.list.last()));
+            ASSERT_EQ(kept.size(), canKeep ? 1 : 0);
+            if (canKeep) {
+                EXPECT_EQ(kept[0].bytes, validPlayerBytes());
             }
         }
     }
