@@ -2,12 +2,14 @@
 
 #include "player/Volumes.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
-const char* const kHelp = R"help(usage : ostrel-settings [--volume DOSSIER]...
+const char* const kHelp =
+    QT_TRANSLATE_NOOP("EditorCommandLine", R"help(usage : ostrel-settings [--volume DOSSIER]...
 
 Éditeur des réglages du baladeur Ostrel : préréglages FM, égaliseur, SRS WOW,
 options du lecteur et contraste. Il cherche l'ostrel parmi les volumes montés
@@ -23,7 +25,11 @@ La liste des villes, station_fm2.csv, est prise à côté du programme, sinon da
 sauvegarde à côté de lui quand ce dossier peut être écrit ; sinon, et toujours
 pour un programme installé, elle va dans le dossier de données de l'utilisateur
 (~/.local/share/ostrel-settings/).
-)help";
+)help");
+
+QString translate(const char* text) {
+    return QCoreApplication::translate("EditorCommandLine", text);
+}
 } // namespace
 
 std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QString& error) {
@@ -38,14 +44,19 @@ std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QStr
         } else if (argument == QLatin1String("--version")) {
             options.version = true;
         } else {
-            error =
-                QStringLiteral("option inconnue : %1\n"
-                               "usage : ostrel-settings [--volume DOSSIER]... | --help | --version")
-                    .arg(argument);
+            error = translate("option inconnue : %1\n"
+                              "usage : ostrel-settings [--volume DOSSIER]... | --help | --version")
+                        .arg(argument);
             return std::nullopt;
         }
     }
     return options;
+}
+
+bool asksForInformation(const QStringList& arguments) {
+    QString error;
+    const std::optional<EditorOptions> options = parseCommandLine(arguments, error);
+    return options && (options->help || options->version);
 }
 
 std::optional<int> answerInformationOptions(const QStringList& arguments) {
@@ -56,7 +67,7 @@ std::optional<int> answerInformationOptions(const QStringList& arguments) {
     }
     QTextStream out(stdout);
     if (options->help) {
-        out << QString::fromUtf8(kHelp);
+        out << translate(kHelp);
     } else {
         out << "ostrel-settings " << OSTREL_VERSION << '\n';
     }

@@ -17,4 +17,5 @@ std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QStr
 
 // --help and --version print on the standard output and end the program
 // before any window (or display) is needed: the exit code then, none otherwise.
+bool asksForInformation(const QStringList& arguments);
 std::optional<int> answerInformationOptions(const QStringList& arguments);

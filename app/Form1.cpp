@@ -20,7 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-const QString Form1::kCaption = QStringLiteral("Paramètrage ostrel plus 116.036");
+const char* const Form1::kCaption = QT_TR_NOOP("Paramètrage ostrel plus 116.036");
 
 namespace {
 constexpr int kPanelLeft = 0, kPanelTop = 1200, kPanelWidth = 6855, kPanelHeight = 5535;
@@ -29,7 +29,7 @@ constexpr int kPanelLeft = 0, kPanelTop = 1200, kPanelWidth = 6855, kPanelHeight
 Form1::Form1(const Seams& seams)
     : seams_(seams) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setFixedSize(twipsToPixels(6825), twipsToPixels(7410));
     setPalette(seams_.palette);
     colours::fillBackground(this, colours::kLightGreen);
@@ -78,20 +78,17 @@ void Form1::buildButtonRows() {
         return twipsRect(lefts[column], 0, widths[column], 375);
     };
 
-    fin = makeButton(this, QStringLiteral("fin"), QStringLiteral("Fin"), row2(4));
-    enreg_ostrel =
-        makeButton(this, QStringLiteral("enreg_ostrel"), QStringLiteral("Ecrire ostrel"), row2(1));
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("lire ostrel"), row2(0));
-    Command2 =
-        makeButton(this, QStringLiteral("Command2"), QStringLiteral("Lire sauvegarde"), row2(2));
-    Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("Sauvegarde "), row2(3));
+    fin = makeButton(this, QStringLiteral("fin"), tr("Fin"), row2(4));
+    enreg_ostrel = makeButton(this, QStringLiteral("enreg_ostrel"), tr("Ecrire ostrel"), row2(1));
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("lire ostrel"), row2(0));
+    Command2 = makeButton(this, QStringLiteral("Command2"), tr("Lire sauvegarde"), row2(2));
+    Command8 = makeButton(this, QStringLiteral("Command8"), tr("Sauvegarde "), row2(3));
 
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Général"), row1(0));
-    Command6 =
-        makeButton(this, QStringLiteral("Command6"), QStringLiteral("Fréquences FM"), row1(1));
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Paramètres"), row1(2));
-    show_egal = makeButton(this, QStringLiteral("show_egal"), QStringLiteral("Egaliseur"), row1(3));
-    Command9 = makeButton(this, QStringLiteral("Command9"), QStringLiteral("WOW-SRS-3D"), row1(4));
+    Command5 = makeButton(this, QStringLiteral("Command5"), tr("Général"), row1(0));
+    Command6 = makeButton(this, QStringLiteral("Command6"), tr("Fréquences FM"), row1(1));
+    Command3 = makeButton(this, QStringLiteral("Command3"), tr("Paramètres"), row1(2));
+    show_egal = makeButton(this, QStringLiteral("show_egal"), tr("Egaliseur"), row1(3));
+    Command9 = makeButton(this, QStringLiteral("Command9"), tr("WOW-SRS-3D"), row1(4));
 
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -106,13 +103,13 @@ void Form1::buildButtonRows() {
 }
 
 void Form1::buildHomePage() {
-    Label14 = makeLabel(this, QStringLiteral("Label14"),
-                        QStringLiteral("questions et bugs : ostrel@example.com"),
-                        twipsRect(0, 1200, 4335, 375));
+    Label14 =
+        makeLabel(this, QStringLiteral("Label14"), tr("questions et bugs : ostrel@example.com"),
+                  twipsRect(0, 1200, 4335, 375));
     Label18 = makeLabel(this, QStringLiteral("Label18"),
-                        QStringLiteral("Mise à jour éventuelle : https://www.example.com/ostrel"),
+                        tr("Mise à jour éventuelle : https://www.example.com/ostrel"),
                         twipsRect(0, 1560, 4815, 375));
-    Label12 = makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Disque ostrel trouvé :"),
+    Label12 = makeLabel(this, QStringLiteral("Label12"), tr("Disque ostrel trouvé :"),
                         twipsRect(120, 2880, 1935, 255));
     Label11 = new PathLabel(QStringLiteral("Label11"), this);
     Label11->setObjectName(QStringLiteral("Label11"));
@@ -124,29 +121,40 @@ void Form1::buildHomePage() {
 
 void Form1::wireHoverHelp() {
     const std::pair<QWidget*, const char*> texts[] = {
-        {Command1, "En appuyant sur ce bouton, vous rechargez les infos qui sont stockées sur "
-                   "l'OSTREL"},
-        {Command2, "En appuyant sur ce bouton, vous chargez les informations que vous aviez "
-                   "sauvegardée sur votre disque dur"},
-        {Command3, "En appuyant sur ce bouton, vous avez accès aux modifications de différents "
-                   "paramètres"},
-        {Command5, "En appuyant sur ce bouton, vous avez accès à la page d'accueil du programme"},
+        {Command1,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous rechargez les infos qui sont stockées sur "
+                    "l'OSTREL")},
+        {Command2,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous chargez les informations que vous aviez "
+                    "sauvegardée sur votre disque dur")},
+        {Command3,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous avez accès aux modifications de différents "
+                    "paramètres")},
+        {Command5,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous avez accès à la page d'accueil du programme")},
         {Command6,
-         "En appuyant sur ce bouton, vous avez accès aux modifications des fréquences FM"},
-        {Command8, "En appuyant sur ce bouton, vous sauvegardez les informations courantes sur "
-                   "votre disque dur"},
-        {Command9, "En appuyant sur ce bouton, vous avez accès aux modifications des paramêtres "
-                   "son 3D"},
-        {enreg_ostrel, "en appuyant sur ce bouton, vous enregistrez vos modifications sur "
-                       "l'OSTREL"},
-        {fin, "En appuyant sur ce bouton, vous mettez fin au programme de paramétrage de votre "
-              "OSTREL"},
-        {show_egal, "En appuyant sur ce bouton, vous avez accès aux modifications de l'égaliseur"},
-        {Label14, "Vous pouvez envoyer toutes remarques ou suggestions à cette adresse"},
+         QT_TR_NOOP(
+             "En appuyant sur ce bouton, vous avez accès aux modifications des fréquences FM")},
+        {Command8,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous sauvegardez les informations courantes sur "
+                    "votre disque dur")},
+        {Command9,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous avez accès aux modifications des paramêtres "
+                    "son 3D")},
+        {enreg_ostrel,
+         QT_TR_NOOP("en appuyant sur ce bouton, vous enregistrez vos modifications sur "
+                    "l'OSTREL")},
+        {fin, QT_TR_NOOP(
+                  "En appuyant sur ce bouton, vous mettez fin au programme de paramétrage de votre "
+                  "OSTREL")},
+        {show_egal,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous avez accès aux modifications de l'égaliseur")},
+        {Label14,
+         QT_TR_NOOP("Vous pouvez envoyer toutes remarques ou suggestions à cette adresse")},
         {Label10, ""}, // the status line clears the strip, as the bare window does
     };
     for (const auto& [control, text] : texts) {
-        const QString help = QString::fromUtf8(text);
+        const QString help = tr(text);
         whenEvent(control, {QEvent::Enter, QEvent::MouseMove, QEvent::HoverMove},
                   [this, help] { Label13->setText(help); });
         // What the mouse shows, a screen reader reads.

@@ -29,7 +29,7 @@ class StatusLine;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    static const QString kCaption;
+    static const char* const kCaption; // the window title, before translation
 
     explicit Form1(const Seams& seams);
     ~Form1() override;

@@ -8,6 +8,7 @@
 #include "player/History.h"
 #include "radio/FmPage.h"
 #include "settings/Backup.h"
+#include "settings/Fields.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsProbe.h"
 #include "sound/EqualizerPage.h"
@@ -23,7 +24,7 @@ void Form1::fin_init() {
     const FileContents file = readSettingsContents(SettingsPath);
     if (!file.ok()) {
         disableWriting();
-        seams_.messages.show(QString::fromUtf8(kUnreadableMessage));
+        seams_.messages.show(translated(kUnreadableMessage));
         return;
     }
     if (SettingsPath == DeviceSettingsPath) {
@@ -43,13 +44,13 @@ void Form1::fin_init() {
             group->select(loaded.byte(field.offset));
         } else {
             group->select(0);
-            seams_.messages.show(QString::fromUtf8(field.outOfRangeMessage));
+            seams_.messages.show(translated(field.outOfRangeMessage));
             disableWriting();
         }
     }
     home->showContrast();
     if (!check.contrastUnderstood) {
-        seams_.messages.show(QString::fromUtf8(levelInfo(LevelField::Contrast).outOfRangeMessage));
+        seams_.messages.show(translated(levelInfo(LevelField::Contrast).outOfRangeMessage));
         disableWriting();
     }
     srs->showLevels();
@@ -59,7 +60,7 @@ void Form1::fin_init() {
     egaliseur->Combo1_Click();
     egaliseur->maj_fen_aa();
     home->showContrastValue();
-    Label10->setText(QStringLiteral("fichier bien chargé"));
+    Label10->setText(tr("fichier bien chargé"));
 }
 
 std::optional<FileContents> Form1::replaceablePlayerFile() {
@@ -81,15 +82,15 @@ std::optional<FileContents> Form1::replaceablePlayerFile() {
     if (onPlayer_ && now.identity == onPlayer_->identity && now.bytes == onPlayer_->bytes) {
         return now;
     }
-    const QString what =
+    const QString question =
         onPlayer_ && now.identity == onPlayer_->identity
-            ? QStringLiteral("Les réglages de l'ostrel ont changé depuis que cette fenêtre les "
-                             "a lus (un autre programme les a-t-il écrits ?).")
-            : QStringLiteral("Le fichier settings.dat de l'ostrel n'est plus celui que cette "
-                             "fenêtre a lu (un autre ostrel est-il branché à sa place ?).");
-    if (!seams_.messages.ask(what + QStringLiteral("\n\nRemplacer les réglages qui sont sur "
-                                                   "l'ostrel maintenant par ceux de la "
-                                                   "fenêtre ?"))) {
+            ? tr("Les réglages de l'ostrel ont changé depuis que cette fenêtre les a lus (un "
+                 "autre programme les a-t-il écrits ?).\n\nRemplacer les réglages qui sont sur "
+                 "l'ostrel maintenant par ceux de la fenêtre ?")
+            : tr("Le fichier settings.dat de l'ostrel n'est plus celui que cette fenêtre a lu "
+                 "(un autre ostrel est-il branché à sa place ?).\n\nRemplacer les réglages qui "
+                 "sont sur l'ostrel maintenant par ceux de la fenêtre ?");
+    if (!seams_.messages.ask(question)) {
         return std::nullopt;
     }
     return now;
@@ -105,9 +106,9 @@ bool Form1::keptInHistory(const FileContents& onPlayer) {
         return true;
     }
     return seams_.messages.ask(
-        QStringLiteral("Les réglages qui sont sur l'ostrel n'ont pas pu être gardés avant "
-                       "d'être remplacés (%1) : cette écriture ne pourra pas être défaite.\n\n"
-                       "Écrire quand même sur l'ostrel ?")
+        tr("Les réglages qui sont sur l'ostrel n'ont pas pu être gardés avant "
+           "d'être remplacés (%1) : cette écriture ne pourra pas être défaite.\n\n"
+           "Écrire quand même sur l'ostrel ?")
             .arg(problem));
 }
 
@@ -130,11 +131,11 @@ void Form1::enreg_ostrel_Click() {
     }
     onPlayer_ = FileContents{bytes, fileIdentity(DeviceSettingsPath).value_or(FileIdentity{}),
                              ReadFailure::None};
-    Label10->setText(QStringLiteral(" vos modifications on été effectués sur l'ostrel"));
+    Label10->setText(tr(" vos modifications on été effectués sur l'ostrel"));
 }
 
 void Form1::Command8_Click() {
-    const QString saved = QStringLiteral("fichier sauvegardé");
+    const QString saved = tr("fichier sauvegardé");
     const WriteOutcome outcome =
         saveBackup(BackupFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
     if (!outcome.written) {

@@ -21,7 +21,7 @@ bool Form1::Form_Load() {
 
     const std::optional<PlayerFile> player = findPlayerFile(seams_.volumes);
     if (!player) {
-        seams_.messages.show(QStringLiteral("l'ostrel n'a pas été trouvé"));
+        seams_.messages.show(tr("l'ostrel n'a pas été trouvé"));
         return false;
     }
     const QString deviceDrive = player->root;
@@ -68,19 +68,19 @@ bool Form1::takePlayerLock(const QString& playerFile) {
     case PlayerLock::Outcome::Taken:
         break;
     case PlayerLock::Outcome::HeldByWindow:
-        seams_.messages.show(QStringLiteral("l'ostrel est déjà ouvert dans une autre fenêtre"));
+        seams_.messages.show(tr("l'ostrel est déjà ouvert dans une autre fenêtre"));
         return false;
     case PlayerLock::Outcome::HeldByCommand:
-        seams_.messages.show(QStringLiteral("Une commande ostrelctl écrit sur l'ostrel depuis "
-                                            "plusieurs secondes : recommencez quand elle aura "
-                                            "fini."));
+        seams_.messages.show(tr("Une commande ostrelctl écrit sur l'ostrel depuis "
+                                "plusieurs secondes : recommencez quand elle aura "
+                                "fini."));
         return false;
     case PlayerLock::Outcome::Unavailable:
         // Said once; the window works without it.
         seams_.messages.show(
-            QStringLiteral("Le verrou qui réserve l'ostrel à cette fenêtre n'a pas pu être créé "
-                           "(%1). La fenêtre fonctionne, mais rien n'empêchera une autre fenêtre "
-                           "ou une commande ostrelctl d'écrire sur l'ostrel en même temps.")
+            tr("Le verrou qui réserve l'ostrel à cette fenêtre n'a pas pu être créé "
+               "(%1). La fenêtre fonctionne, mais rien n'empêchera une autre fenêtre "
+               "ou une commande ostrelctl d'écrire sur l'ostrel en même temps.")
                 .arg(playerLock_->problem()));
         break;
     }

@@ -2,8 +2,16 @@
 
 #include "Twips.h"
 
-const QString StatusLine::kUnsavedWarning =
-    QStringLiteral("attention votre modification n'est pas enregistée dans l'ostrel");
+namespace {
+const char* const kWarning = QT_TRANSLATE_NOOP(
+    "StatusLine", "attention votre modification n'est pas enregistée dans l'ostrel");
+} // namespace
+
+const QString StatusLine::kUnsavedWarning = QString::fromUtf8(kWarning);
+
+void StatusLine::warnUnsaved() {
+    setText(tr(kWarning));
+}
 
 StatusLine::StatusLine(QWidget* parent)
     : QLabel(parent) {

@@ -7,8 +7,8 @@
 class StatusLine : public QLabel {
     Q_OBJECT
 public:
-    static const QString kUnsavedWarning;
+    static const QString kUnsavedWarning; // in French, the source text
 
     explicit StatusLine(QWidget* parent);
-    void warnUnsaved() { setText(kUnsavedWarning); }
+    void warnUnsaved(); // in the user's language
 };

@@ -6,7 +6,7 @@ class QWidget;
 
 class DialogMessages : public MessageBoxes {
 public:
-    static const QString kTitle;
+    static const char* const kTitle; // before translation
     void show(const QString& text) override;
     bool ask(const QString& question) override;
 };

@@ -1,5 +1,6 @@
 #include "EditorCommandLine.h"
 #include "Program.h"
+#include "i18n/Language.h"
 
 #include <QApplication>
 
@@ -9,9 +10,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (const std::optional<int> code = answerInformationOptions(arguments)) {
-        return *code;
+    if (asksForInformation(arguments)) {
+        QCoreApplication core(argc, argv);
+        installUserLanguage(core);
+        return answerInformationOptions(arguments).value_or(0);
     }
     QApplication app(argc, argv);
+    installUserLanguage(app);
     return runSettingsEditor(app);
 }

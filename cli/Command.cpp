@@ -12,11 +12,15 @@ std::optional<QString> Command::fileOrPlayer(const QString& given) const {
     if (const std::optional<PlayerFile> player = findPlayerFile(volumes)) {
         return player->path();
     }
-    err << "aucun ostrel trouvé : aucun volume ne porte settings.dat à sa racine "
-           "(branchez l'ostrel, ou nommez le fichier)\n";
+    err << CliText::tr("aucun ostrel trouvé : aucun volume ne porte settings.dat à sa racine "
+                       "(branchez l'ostrel, ou nommez le fichier)")
+        << '\n';
     for (const QString& root : volumes.unnamedRoots()) {
-        err << "  " << root
-            << " n'est pas examiné : le nom de son dossier n'est pas de l'UTF-8 valide\n";
+        err << "  "
+            << CliText::tr("%1 n'est pas examiné : le nom de son dossier n'est pas de l'UTF-8 "
+                           "valide")
+                   .arg(root)
+            << '\n';
     }
     return std::nullopt;
 }
@@ -27,12 +31,12 @@ QString Command::playerIdOf(const QString& file) const {
 }
 
 void Command::sayUnread(const QString& path, ReadFailure failure) const {
-    err << path << " : " << readFailureText(failure) << '\n';
+    err << CliText::tr("%1 : %2").arg(path, readFailureText(failure)) << '\n';
 }
 
 void Command::printChanges(const QList<SettingChange>& changes) const {
     for (const SettingChange& change : changes) {
-        out << change.name << " : " << change.before << " -> " << change.after << '\n';
+        out << CliText::tr("%1 : %2 -> %3").arg(change.name, change.before, change.after) << '\n';
     }
 }
 
@@ -52,11 +56,11 @@ void Command::sayOtherBytes(qsizetype count, bool afterSettings) const {
         return;
     }
     if (afterSettings) {
-        out << (count == 1 ? QStringLiteral("1 autre octet diffère")
-                           : QStringLiteral("%1 autres octets diffèrent").arg(count));
+        out << (count == 1 ? CliText::tr("1 autre octet diffère")
+                           : CliText::tr("%1 autres octets diffèrent").arg(count));
     } else {
-        out << (count == 1 ? QStringLiteral("1 octet diffère, hors des réglages")
-                           : QStringLiteral("%1 octets diffèrent, hors des réglages").arg(count));
+        out << (count == 1 ? CliText::tr("1 octet diffère, hors des réglages")
+                           : CliText::tr("%1 octets diffèrent, hors des réglages").arg(count));
     }
     out << '\n';
 }

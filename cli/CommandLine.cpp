@@ -2,6 +2,8 @@
 
 #include "player/Volumes.h"
 
+#include <QCoreApplication>
+
 std::optional<Invocation> parseInvocation(const QStringList& arguments, QString& error) {
     Invocation invocation;
     QStringList words;
@@ -16,7 +18,7 @@ std::optional<Invocation> parseInvocation(const QStringList& arguments, QString&
                        takeVolumeArgument(arguments, i, invocation.volumes);
                    volume != VolumeArgument::NotOne) {
             if (volume == VolumeArgument::FolderMissing) {
-                error = QStringLiteral("--volume : il manque le dossier");
+                error = QCoreApplication::translate("ostrelctl", "--volume : il manque le dossier");
                 return std::nullopt;
             }
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -38,7 +40,7 @@ std::optional<Invocation> parseInvocation(const QStringList& arguments, QString&
         } else if (argument == QLatin1String("--export")) {
             invocation.exportEntry = true;
         } else {
-            error = QStringLiteral("option inconnue : %1").arg(argument);
+            error = QCoreApplication::translate("ostrelctl", "option inconnue : %1").arg(argument);
             return std::nullopt;
         }
     }

@@ -5,9 +5,15 @@
 #include "settings/NamedSettings.h"
 #include "settings/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <optional>
+
+// ostrelctl's messages, translated in the "ostrelctl" context.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(ostrelctl)
+};
 
 // What every command works with.
 struct Command {

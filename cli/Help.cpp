@@ -1,8 +1,8 @@
 #include "Commands.h"
 
 namespace {
-const char* const kProgramHelp =
-    R"help(usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
+const char* const kProgramHelp = QT_TRANSLATE_NOOP(
+    "ostrelctl", R"help(usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
 
 Les réglages de l'ostrel en ligne de commande, lus et écrits comme la fenêtre
 d'ostrel-settings les lit et les écrit.
@@ -36,10 +36,9 @@ Codes de sortie :
   0  fait
   1  la réponse est non : pas d'ostrel, fichier refusé, fichiers différents
   2  mauvais usage, valeur refusée, fichier illisible ou impossible à écrire
-)help";
+)help");
 
-const char* const kNamesHelp =
-    R"help(Noms et valeurs :
+const char* const kNamesHelp = QT_TRANSLATE_NOOP("ostrelctl", R"help(Noms et valeurs :
   fm.A ... fm.T    préréglage en MHz : 101.1 (ou 101,1)
   fm.tuned         lettre du préréglage écouté : A ... T
   equalizer        égaliseur actif, par sa légende : Jazz, Live (concert), Auto...
@@ -51,7 +50,7 @@ const char* const kNamesHelp =
   focus, headphones, repeat, recordQuality, scrollSpeed, autoOff, backlight,
   usb, abRec       légende du bouton choisi (casse et accents libres), ou son
                    numéro (0 pour le premier)
-)help";
+)help");
 
 struct CommandHelp {
     const char* name;
@@ -59,30 +58,32 @@ struct CommandHelp {
 };
 
 const CommandHelp kCommandHelp[] = {
-    {"find", R"help(usage : ostrelctl find [--volume DOSSIER]...
+    {"find", QT_TRANSLATE_NOOP("ostrelctl", R"help(usage : ostrelctl find [--volume DOSSIER]...
 
 Écrit le chemin du settings.dat de l'ostrel branché.
 Code 1 quand aucun volume n'en porte un à sa racine.
-)help"},
-    {"show", R"help(usage : ostrelctl show [FICHIER] [--json]
+)help")},
+    {"show", QT_TRANSLATE_NOOP("ostrelctl", R"help(usage : ostrelctl show [FICHIER] [--json]
 
 Écrit chaque réglage que la fenêtre comprend, une ligne NOM=VALEUR par réglage
 (avec --json : un objet JSON). Un réglage que la fenêtre refuse s'écrit
 "(hors plage)" (null en JSON) ; ce que la fenêtre en dirait va sur l'erreur.
-)help"},
-    {"check", R"help(usage : ostrelctl check [FICHIER]
+)help")},
+    {"check", QT_TRANSLATE_NOOP("ostrelctl", R"help(usage : ostrelctl check [FICHIER]
 
 Code 0 quand la fenêtre ouvrirait le fichier sans message et laisserait
 "Ecrire ostrel" le réécrire ; sinon code 1 et une ligne par problème, dans les
 mots de la fenêtre (la taille, chaque réglage hors plage).
-)help"},
-    {"diff", R"help(usage : ostrelctl diff A B [--bytes]
+)help")},
+    {"diff", QT_TRANSLATE_NOOP("ostrelctl", R"help(usage : ostrelctl diff A B [--bytes]
 
 Une ligne par réglage qui diffère (nom : valeur dans A -> valeur dans B), puis
 le nombre des autres octets qui diffèrent ; --bytes donne chacun d'eux.
 Code 0 quand les fichiers sont identiques, 1 sinon.
-)help"},
-    {"set", R"help(usage : ostrelctl set [FICHIER] NOM=VALEUR... [--dry-run] [--no-history]
+)help")},
+    {"set", QT_TRANSLATE_NOOP(
+                "ostrelctl",
+                R"help(usage : ostrelctl set [FICHIER] NOM=VALEUR... [--dry-run] [--no-history]
 
 Change les réglages nommés en une seule écriture, comme "Ecrire ostrel".
 Chaque valeur est vérifiée comme la fenêtre la vérifie : si une seule est
@@ -91,14 +92,16 @@ que check accepte est écrit (sinon code 1). --dry-run montre ce qui changerait.
 Le fichier est réservé avant d'être lu et jusqu'à ce qu'il soit écrit : une
 autre commande qui l'écrit est attendue quelques secondes ; tant que la fenêtre
 d'ostrel-settings a ce fichier ouvert, rien n'est écrit (code 2).
-)help"},
-    {"export", R"help(usage : ostrelctl export [FICHIER]
+)help")},
+    {"export", QT_TRANSLATE_NOOP("ostrelctl", R"help(usage : ostrelctl export [FICHIER]
 
 Écrit le fichier en document JSON : {"format": "ostrel-settings",
 "version": 1, "settings": {...}, "bytes": "<les 699 octets en hexadécimal>"}.
 Un réglage que la fenêtre refuse vaut null ; ses octets restent dans "bytes".
-)help"},
-    {"import", R"help(usage : ostrelctl import DOCUMENT|- [FICHIER] [--dry-run] [--no-history]
+)help")},
+    {"import", QT_TRANSLATE_NOOP(
+                   "ostrelctl",
+                   R"help(usage : ostrelctl import DOCUMENT|- [FICHIER] [--dry-run] [--no-history]
 
 Écrit un document d'export (- : l'entrée standard) : ses octets, puis chaque
 réglage qui diffère de ce qu'ils disent. Un null, une clé inconnue, un mauvais
@@ -107,8 +110,10 @@ pas exactement 1398 chiffres hexadécimaux : rien n'est écrit (code 2). Un
 FICHIER existant doit être accepté par check et est écrit comme "Ecrire ostrel"
 l'écrit ; un FICHIER absent est créé comme une sauvegarde. Réservé comme pour
 set : refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
-)help"},
-    {"history", R"help(usage : ostrelctl history [--all] | history --show N | history --export N
+)help")},
+    {"history", QT_TRANSLATE_NOOP(
+                    "ostrelctl",
+                    R"help(usage : ostrelctl history [--all] | history --show N | history --export N
 
 Les fichiers que les écritures sur l'ostrel ont remplacés, du plus récent au
 plus ancien, numérotés à partir de 1 : la date où chacun a été gardé et les
@@ -116,27 +121,28 @@ réglages où il diffère du fichier qui l'a remplacé. --all : ceux de chaque
 ostrel. --show N écrit l'entrée N comme show, --export N comme export. Une
 entrée endommagée (mauvaise taille, ostrel inconnu) est signalée, jamais reprise.
 Les 100 entrées les plus récentes de chaque ostrel sont gardées.
-)help"},
-    {"restore", R"help(usage : ostrelctl restore N [FICHIER] [--dry-run] [--no-history]
+)help")},
+    {"restore",
+     QT_TRANSLATE_NOOP("ostrelctl",
+                       R"help(usage : ostrelctl restore N [FICHIER] [--dry-run] [--no-history]
 
 Remet l'entrée N de l'historique (ostrelctl history les numérote) sur l'ostrel,
 comme import l'écrit : mêmes vérifications, et le fichier remplacé est gardé
 d'abord, si bien qu'un restore se défait par un autre (restore 1).
 --dry-run montre ce qui changerait.
-)help"},
+)help")},
 };
 } // namespace
 
 QString helpText(const QString& command) {
     if (command.isEmpty()) {
-        return QString::fromUtf8(kProgramHelp) + u'\n' + QString::fromUtf8(kNamesHelp);
+        return CliText::tr(kProgramHelp) + u'\n' + CliText::tr(kNamesHelp);
     }
     for (const CommandHelp& help : kCommandHelp) {
         if (command == QLatin1String(help.name)) {
             const bool named = command == QLatin1String("show") ||
                                command == QLatin1String("set") || command == QLatin1String("diff");
-            return QString::fromUtf8(help.text) +
-                   (named ? u'\n' + QString::fromUtf8(kNamesHelp) : QString());
+            return CliText::tr(help.text) + (named ? u'\n' + CliText::tr(kNamesHelp) : QString());
         }
     }
     return QString();

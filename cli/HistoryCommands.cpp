@@ -34,10 +34,10 @@ QString differences(const HistoryEntry& entry, const std::optional<QByteArray>& 
     }
     const qsizetype others = otherDifferingOffsets(entry.bytes, *replacement, changes).size();
     if (others > 0) {
-        names.append(others == 1 ? QStringLiteral("1 octet hors des réglages")
-                                 : QStringLiteral("%1 octets hors des réglages").arg(others));
+        names.append(others == 1 ? CliText::tr("1 octet hors des réglages")
+                                 : CliText::tr("%1 octets hors des réglages").arg(others));
     }
-    return names.isEmpty() ? QStringLiteral("(identique)") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? CliText::tr("(identique)") : names.join(QStringLiteral(", "));
 }
 
 void list(const Command& command, const QList<HistoryEntry>& entries,
@@ -53,7 +53,7 @@ void list(const Command& command, const QList<HistoryEntry>& entries,
                            .arg(k + 1, 3)
                            .arg(entry.kept.isValid() ? entry.kept.toLocalTime().toString(
                                                            QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                                     : QStringLiteral("(date inconnue)"),
+                                                     : CliText::tr("(date inconnue)"),
                                 differences(entry, replacement))
                     << '\n';
     }
@@ -68,14 +68,19 @@ std::optional<SettingsImage> entryImage(const Command& command, const QString& n
     const QList<HistoryEntry> entries =
         History(command.seams.historyFolder).entries(command.playerIdOf(path));
     if (!isNumber || n < 1 || n > entries.size()) {
-        command.err << number << " : pas d'entrée de ce numéro ; l'historique de " << path
-                    << " en a " << entries.size() << " (ostrelctl history les donne)\n";
+        command.err << CliText::tr("%1 : pas d'entrée de ce numéro ; l'historique de %2 en a %3 "
+                                   "(ostrelctl history les donne)")
+                           .arg(number, path)
+                           .arg(entries.size())
+                    << '\n';
         return std::nullopt;
     }
     const HistoryEntry& entry = entries[n - 1];
     if (entry.damage != HistoryEntry::Damage::None) {
-        command.err << "l'entrée " << n << " (" << entry.file << ") est " << entry.damageText()
-                    << " ; elle n'est pas reprise\n";
+        command.err << CliText::tr("l'entrée %1 (%2) est %3 ; elle n'est pas reprise")
+                           .arg(n)
+                           .arg(entry.file, entry.damageText())
+                    << '\n';
         return std::nullopt;
     }
     return imageOf(entry.bytes);
@@ -88,8 +93,9 @@ int historyCommand(const Command& command) {
     if (operands.size() != (oneEntry ? 1 : 0) ||
         (command.invocation.showEntry && command.invocation.exportEntry) ||
         (oneEntry && command.invocation.all)) {
-        command.err << "usage : ostrelctl history [--all] | history --show N | history "
-                       "--export N\n";
+        command.err << CliText::tr("usage : ostrelctl history [--all] | history --show N | "
+                                   "history --export N")
+                    << '\n';
         return kTrouble;
     }
     const History history(command.seams.historyFolder);
@@ -98,9 +104,10 @@ int historyCommand(const Command& command) {
             const auto named = std::find_if(entries.begin(), entries.end(), [](const auto& e) {
                 return e.damage != HistoryEntry::Damage::UnknownPlayer;
             });
-            command.out << (named != entries.end() ? named->player
-                                                   : QStringLiteral("ostrel inconnu"))
-                        << " :\n";
+            command.out << CliText::tr("%1 :").arg(named != entries.end()
+                                                       ? named->player
+                                                       : CliText::tr("ostrel inconnu"))
+                        << '\n';
             list(command, entries, std::nullopt);
         }
         return kDone;
@@ -125,7 +132,7 @@ int historyCommand(const Command& command) {
     }
     const QList<HistoryEntry> entries = history.entries(command.playerIdOf(*path));
     if (entries.isEmpty()) {
-        command.out << "aucune écriture gardée pour " << *path << '\n';
+        command.out << CliText::tr("aucune écriture gardée pour %1").arg(*path) << '\n';
         return kDone;
     }
     list(command, entries, readSettingsFile(*path));
@@ -135,7 +142,7 @@ int historyCommand(const Command& command) {
 int restoreCommand(const Command& command) {
     const QStringList& operands = command.invocation.operands;
     if (operands.isEmpty() || operands.size() > 2) {
-        command.err << "usage : ostrelctl restore N [FICHIER] [--dry-run]\n";
+        command.err << CliText::tr("usage : ostrelctl restore N [FICHIER] [--dry-run]") << '\n';
         return kTrouble;
     }
     const std::optional<QString> path = command.fileOrPlayer(operands.value(1));
@@ -149,8 +156,9 @@ int restoreCommand(const Command& command) {
     // A file the window would not write back is never written, from the
     // history or not.
     if (const QStringList refused = checkLoadedImage(*image).problems(); !refused.isEmpty()) {
-        command.err << "l'entrée " << operands[0]
-                    << " n'est pas reprise : la fenêtre ne l'écrirait pas.\n";
+        command.err << CliText::tr("l'entrée %1 n'est pas reprise : la fenêtre ne l'écrirait pas.")
+                           .arg(operands[0])
+                    << '\n';
         for (const QString& problem : refused) {
             command.err << "  " << problem << '\n';
         }

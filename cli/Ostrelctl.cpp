@@ -54,7 +54,7 @@ int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& er
     QString error;
     const std::optional<Invocation> invocation = parseInvocation(arguments, error);
     if (!invocation) {
-        err << "ostrelctl : " << error << "\n(ostrelctl --help donne l'usage)\n";
+        err << CliText::tr("ostrelctl : %1\n(ostrelctl --help donne l'usage)").arg(error) << '\n';
         return kTrouble;
     }
     if (invocation->version) {
@@ -68,7 +68,7 @@ int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& er
                                   : invocation->command;
         const QString text = helpText(topic);
         if (text.isEmpty()) {
-            err << "ostrelctl : commande inconnue : " << topic << '\n';
+            err << CliText::tr("ostrelctl : commande inconnue : %1").arg(topic) << '\n';
             return kTrouble;
         }
         (invocation->command.isEmpty() && !invocation->help ? err : out) << text;
@@ -79,12 +79,16 @@ int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& er
             continue;
         }
         if (const QString option = misplacedOption(*invocation); !option.isEmpty()) {
-            err << "ostrelctl " << entry.name << " : " << option << " ne s'applique pas ici\n";
+            err << CliText::tr("ostrelctl %1 : %2 ne s'applique pas ici")
+                       .arg(QLatin1String(entry.name), option)
+                << '\n';
             return kTrouble;
         }
         return entry.run(Command{*invocation, out, err, seams});
     }
-    err << "ostrelctl : commande inconnue : " << invocation->command
-        << "\n(ostrelctl --help donne les commandes)\n";
+    err << CliText::tr("ostrelctl : commande inconnue : %1\n(ostrelctl --help donne les "
+                       "commandes)")
+               .arg(invocation->command)
+        << '\n';
     return kTrouble;
 }

@@ -10,8 +10,9 @@ namespace {
 std::optional<QString> oneFile(const Command& command) {
     const QStringList& operands = command.invocation.operands;
     if (operands.size() > 1) {
-        command.err << command.invocation.command << " : un seul fichier à la fois ("
-                    << operands.join(u' ') << ")\n";
+        command.err << CliText::tr("%1 : un seul fichier à la fois (%2)")
+                           .arg(command.invocation.command, operands.join(u' '))
+                    << '\n';
         return std::nullopt;
     }
     return command.fileOrPlayer(operands.value(0));
@@ -30,7 +31,7 @@ std::optional<SettingsImage> shownImage(const Command& command, int& code) {
         return std::nullopt;
     }
     for (const QString& problem : check->problems) {
-        command.err << *path << " : " << problem << '\n';
+        command.err << CliText::tr("%1 : %2").arg(*path, problem) << '\n';
     }
     if (!check->image) {
         return std::nullopt;
@@ -43,8 +44,10 @@ std::optional<SettingsImage> shownImage(const Command& command, int& code) {
 std::optional<QByteArray> settingsBytes(const Command& command, const QString& path) {
     FileContents contents = readSettingsContents(path);
     if (contents.failure == ReadFailure::TooLarge) {
-        command.err << path << " : plus de " << SettingsImage::kLargestReadable
-                    << " octets, ce n'est pas un fichier de réglages\n";
+        command.err << CliText::tr("%1 : plus de %2 octets, ce n'est pas un fichier de réglages")
+                           .arg(path)
+                           .arg(SettingsImage::kLargestReadable)
+                    << '\n';
     } else if (!contents.ok()) {
         command.sayUnread(path, contents.failure);
     }
@@ -60,7 +63,7 @@ QString byteText(const QByteArray& bytes, int offset) {
 
 int findCommand(const Command& command) {
     if (!command.invocation.operands.isEmpty()) {
-        command.err << "find ne prend pas de fichier\n";
+        command.err << CliText::tr("find ne prend pas de fichier") << '\n';
         return kTrouble;
     }
     const std::optional<QString> path = command.fileOrPlayer(QString());
@@ -114,7 +117,7 @@ int checkCommand(const Command& command) {
 int diffCommand(const Command& command) {
     const QStringList& files = command.invocation.operands;
     if (files.size() != 2) {
-        command.err << "diff compare deux fichiers : ostrelctl diff A B\n";
+        command.err << CliText::tr("diff compare deux fichiers : ostrelctl diff A B") << '\n';
         return kTrouble;
     }
     const std::optional<QByteArray> first = settingsBytes(command, files[0]);
@@ -133,8 +136,10 @@ int diffCommand(const Command& command) {
     command.sayOtherBytes(others.size(), !changes.isEmpty());
     if (command.invocation.bytes) {
         for (const int offset : others) {
-            command.out << "octet " << offset << " : " << byteText(*first, offset) << " -> "
-                        << byteText(*second, offset) << '\n';
+            command.out << CliText::tr("octet %1 : %2 -> %3")
+                               .arg(offset)
+                               .arg(byteText(*first, offset), byteText(*second, offset))
+                        << '\n';
         }
     }
     return *first == *second ? kDone : kNo;

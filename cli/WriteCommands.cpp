@@ -25,7 +25,9 @@ std::optional<SettingsImage> writableImage(const Command& command, const QString
         return std::nullopt;
     }
     if (!check->accepted()) {
-        command.err << path << " n'est pas écrit : la fenêtre ne l'écrirait pas non plus.\n";
+        command.err
+            << CliText::tr("%1 n'est pas écrit : la fenêtre ne l'écrirait pas non plus.").arg(path)
+            << '\n';
         for (const QString& problem : check->problems) {
             command.err << "  " << problem << '\n';
         }
@@ -44,7 +46,7 @@ int reportChanges(const Command& command, const QList<SettingChange>& changes, q
     command.printChanges(changes);
     command.sayOtherBytes(otherBytes, !changes.isEmpty());
     if (command.invocation.dryRun) {
-        command.out << "rien n'est écrit (--dry-run)\n";
+        command.out << CliText::tr("rien n'est écrit (--dry-run)") << '\n';
     }
     return code;
 }
@@ -66,24 +68,26 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
     if (outcome == PlayerLock::Outcome::Taken) {
         return {std::move(lock), false};
     }
-    command.err << path << " n'est pas écrit : ";
     switch (outcome) {
     case PlayerLock::Outcome::HeldByWindow:
-        command.err << "l'ostrel est ouvert dans la fenêtre d'ostrel-settings, dont la prochaine "
-                       "écriture déferait celle-ci sans un mot. Fermez la fenêtre, puis "
-                       "recommencez.\n";
+        command.err << CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans la fenêtre "
+                                   "d'ostrel-settings, dont la prochaine écriture déferait "
+                                   "celle-ci sans un mot. Fermez la fenêtre, puis recommencez.")
+                           .arg(path);
         break;
     case PlayerLock::Outcome::HeldByCommand:
-        command.err << "une autre commande ostrelctl l'écrit depuis plus de "
-                    << command.seams.lockPatience.count() / 1000.0
-                    << " s. Recommencez plus tard.\n";
+        command.err << CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl l'écrit "
+                                   "depuis plus de %2 s. Recommencez plus tard.")
+                           .arg(path)
+                           .arg(command.seams.lockPatience.count() / 1000.0);
         break;
     default:
-        command.err << "le verrou qui empêche deux programmes de l'écrire à la fois n'a pas pu "
-                       "être créé ("
-                    << lock->problem() << ").\n";
+        command.err << CliText::tr("%1 n'est pas écrit : le verrou qui empêche deux programmes "
+                                   "de l'écrire à la fois n'a pas pu être créé (%2).")
+                           .arg(path, lock->problem());
         break;
     }
+    command.err << '\n';
     return {nullptr, true};
 }
 
@@ -99,8 +103,10 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
         const QString problem =
             History(command.seams.historyFolder).keep(command.playerIdOf(path), replaced);
         if (!problem.isEmpty()) {
-            command.err << path << " n'est pas écrit : " << problem
-                        << ".\n(--no-history l'écrit sans garder ce qu'il remplace)\n";
+            command.err << CliText::tr("%1 n'est pas écrit : %2.\n(--no-history l'écrit sans "
+                                       "garder ce qu'il remplace)")
+                               .arg(path, problem)
+                        << '\n';
             return kTrouble;
         }
     }
@@ -138,7 +144,8 @@ std::optional<QByteArray> readDocument(const Command& command, const QString& so
         contents.failure = ReadFailure::Unreadable;
     }
     if (contents.failure == ReadFailure::TooLarge) {
-        command.err << source << " : trop grand pour un document ostrel-settings\n";
+        command.err << CliText::tr("%1 : trop grand pour un document ostrel-settings").arg(source)
+                    << '\n';
         return std::nullopt;
     }
     if (!contents.ok()) {
@@ -156,20 +163,20 @@ QStringList readAssignments(const QStringList& assignments, SettingValues& value
         const QString name = assignment.left(equals);
         const NamedSetting* setting = equals > 0 ? namedSetting(name) : nullptr;
         if (!setting) {
-            refusals.append(QStringLiteral("%1 : %2").arg(
+            refusals.append(CliText::tr("%1 : %2").arg(
                 assignment, equals > 0
-                                ? QStringLiteral("réglage inconnu (ostrelctl show donne les noms)")
-                                : QStringLiteral("il faut NOM=VALEUR")));
+                                ? CliText::tr("réglage inconnu (ostrelctl show donne les noms)")
+                                : CliText::tr("il faut NOM=VALEUR")));
             continue;
         }
         if (given.contains(name)) {
-            refusals.append(QStringLiteral("%1 : réglage donné deux fois").arg(assignment));
+            refusals.append(CliText::tr("%1 : réglage donné deux fois").arg(assignment));
             continue;
         }
         given.append(name);
         const ParsedValue parsed = parseValue(*setting, assignment.mid(equals + 1));
         if (!parsed.value) {
-            refusals.append(QStringLiteral("%1 : %2").arg(assignment, parsed.refusal));
+            refusals.append(CliText::tr("%1 : %2").arg(assignment, parsed.refusal));
             continue;
         }
         values[static_cast<std::size_t>(setting - namedSettings().data())] = parsed.value;
@@ -185,14 +192,16 @@ int setCommand(const Command& command) {
         file = assignments.takeFirst();
     }
     if (assignments.isEmpty()) {
-        command.err << "set : rien à changer ; usage : ostrelctl set [FICHIER] NOM=VALEUR...\n";
+        command.err << CliText::tr("set : rien à changer ; usage : ostrelctl set [FICHIER] "
+                                   "NOM=VALEUR...")
+                    << '\n';
         return kTrouble;
     }
 
     SettingValues values(namedSettings().size());
     const QStringList refusals = readAssignments(assignments, values);
     if (!refusals.isEmpty()) {
-        command.err << "rien n'est écrit :\n";
+        command.err << CliText::tr("rien n'est écrit :") << '\n';
         for (const QString& refusal : refusals) {
             command.err << "  " << refusal << '\n';
         }
@@ -215,7 +224,7 @@ int setCommand(const Command& command) {
     const SettingsImage current = *image;
     const QList<SettingChange> changes = applyValues(*image, values);
     if (changes.isEmpty()) {
-        command.out << "rien à changer\n";
+        command.out << CliText::tr("rien à changer") << '\n';
         return kDone;
     }
     return reportChanges(command, changes, 0,
@@ -225,7 +234,7 @@ int setCommand(const Command& command) {
 int importCommand(const Command& command) {
     const QStringList& operands = command.invocation.operands;
     if (operands.isEmpty() || operands.size() > 2) {
-        command.err << "usage : ostrelctl import DOCUMENT.json|- [FICHIER]\n";
+        command.err << CliText::tr("usage : ostrelctl import DOCUMENT.json|- [FICHIER]") << '\n';
         return kTrouble;
     }
     const std::optional<QByteArray> document = readDocument(command, operands[0]);
@@ -234,7 +243,7 @@ int importCommand(const Command& command) {
     }
     const ImportOutcome imported = importDocument(*document);
     if (!imported.image) {
-        command.err << "rien n'est écrit, " << operands[0] << " est refusé :\n";
+        command.err << CliText::tr("rien n'est écrit, %1 est refusé :").arg(operands[0]) << '\n';
         for (const QString& problem : imported.problems) {
             command.err << "  " << problem << '\n';
         }
@@ -257,7 +266,9 @@ int writeWholeImage(const Command& command, const QString& path, const SettingsI
     if (!exists) {
         const int code = writeImage(command, path, image, QByteArray());
         if (code == kDone) {
-            command.out << path << " : " << (command.invocation.dryRun ? "serait créé" : "créé")
+            command.out << (command.invocation.dryRun ? CliText::tr("%1 : serait créé")
+                                                      : CliText::tr("%1 : créé"))
+                               .arg(path)
                         << '\n';
         }
         return reportChanges(command, {}, 0, code);
@@ -268,7 +279,7 @@ int writeWholeImage(const Command& command, const QString& path, const SettingsI
         return code;
     }
     if (current->fileBytes() == image.fileBytes()) {
-        command.out << "rien à changer\n";
+        command.out << CliText::tr("rien à changer") << '\n';
         return kDone;
     }
     const QList<SettingChange> changes = settingChanges(*current, image);

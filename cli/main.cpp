@@ -1,4 +1,6 @@
+#include "Commands.h"
 #include "Ostrelctl.h"
+#include "i18n/Language.h"
 
 #include "player/History.h"
 #include "player/PlayerLock.h"
@@ -46,10 +48,12 @@ std::optional<QStringList> exactArguments(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument.toLocal8Bit() != QByteArray(argv[i])) {
-            std::fprintf(stderr,
-                         "ostrelctl : %s : ce nom n'est pas de l'UTF-8 valide ; ostrelctl ne "
-                         "saurait pas nommer ce fichier sans en nommer un autre. Renommez-le.\n",
-                         argument.toLocal8Bit().constData());
+            QTextStream(stderr) << CliText::tr(
+                                       "ostrelctl : %1 : ce nom n'est pas de l'UTF-8 valide ; "
+                                       "ostrelctl ne saurait pas nommer ce fichier sans "
+                                       "en nommer un autre. Renommez-le.")
+                                       .arg(argument)
+                                << '\n';
             return std::nullopt;
         }
         arguments.append(argument);
@@ -62,6 +66,7 @@ int main(int argc, char* argv[]) {
     keepStandardStreamsTaken();
     qInstallMessageHandler(quietQt);
     QCoreApplication app(argc, argv);
+    installUserLanguage(app);
     const std::optional<QStringList> arguments = exactArguments(argc, argv);
     if (!arguments) {
         return kTrouble;
@@ -81,8 +86,9 @@ int main(int argc, char* argv[]) {
     // output is a failure, not an answer.
     out.flush();
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        err << "ostrelctl : la sortie standard n'a pas pu être écrite (" << std::strerror(errno)
-            << ")\n";
+        err << CliText::tr("ostrelctl : la sortie standard n'a pas pu être écrite (%1)")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)))
+            << '\n';
         code = kTrouble;
     }
     return code;

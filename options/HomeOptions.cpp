@@ -15,18 +15,18 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
     : QObject(window)
     , image_(image)
     , status_(status) {
-    Frame13 = makeFrame(window, QStringLiteral("Frame13"), QStringLiteral("A<>B-Rec"),
+    Frame13 = makeFrame(window, QStringLiteral("Frame13"), tr("A<>B-Rec"),
                         twipsRect(120, 3840, 2295, 2895));
     Option11 = new OptionGroup(
         IndexField::AbRecKeyFunction,
         makeOptionArray(Frame13, QStringLiteral("Option11"),
-                        optionCaptions(IndexField::AbRecKeyFunction),
+                        shownCaptions(IndexField::AbRecKeyFunction),
                         [](int i) { return twipsRect(120, 360 + 240 * i, 2115, 375); }),
         this);
 
     // The bar is named after its frame.
     Frame8 = makeFrame(window, QStringLiteral("Frame8"),
-                       QString::fromUtf8(levelInfo(LevelField::Contrast).caption),
+                       translated(levelInfo(LevelField::Contrast).caption),
                        twipsRect(2400, 3840, 2175, 2895));
     VScroll2 = new LevelScrollBar(10, 0, 5, Frame8->title(), Frame8);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));

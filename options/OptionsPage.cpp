@@ -16,7 +16,7 @@ Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QString& c
     Frame* frame = makeFrame(page, frameName, caption, place);
     group = new OptionGroup(
         field,
-        makeOptionArray(frame, QString::fromUtf8(fieldInfo(field).control), optionCaptions(field),
+        makeOptionArray(frame, QString::fromUtf8(fieldInfo(field).control), shownCaptions(field),
                         [](int i) { return twipsRect(120, 300 + 300 * i, 2055, 255); }),
         page);
     return frame;
@@ -24,24 +24,24 @@ Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QString& c
 } // namespace
 
 OptionsPage::OptionsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
-    : Frame(QStringLiteral("Parametres"), parent)
+    : Frame(tr("Parametres"), parent)
     , image_(image)
     , status_(status) {
     setObjectName(QStringLiteral("parametre"));
     colours::fillSystemBackground(this);
 
-    Frame2 = makeOptionFrame(this, "Frame2", "Modes répétition", twipsRect(0, 240, 2295, 2535),
+    Frame2 = makeOptionFrame(this, "Frame2", tr("Modes répétition"), twipsRect(0, 240, 2295, 2535),
                              IndexField::RepeatMode, Option3);
-    Frame3 = makeOptionFrame(this, "Frame3", "Qualité d'enregistrement",
+    Frame3 = makeOptionFrame(this, "Frame3", tr("Qualité d'enregistrement"),
                              twipsRect(2280, 240, 2295, 2535), IndexField::RecordQuality, Option4);
-    Frame4 = makeOptionFrame(this, "Frame4", "Vitesse défilement des titres",
+    Frame4 = makeOptionFrame(this, "Frame4", tr("Vitesse défilement des titres"),
                              twipsRect(4560, 240, 2295, 2535), IndexField::ScrollSpeed, Option5);
-    Frame5 = makeOptionFrame(this, "Frame5", "extinction automatique",
+    Frame5 = makeOptionFrame(this, "Frame5", tr("extinction automatique"),
                              twipsRect(0, 2760, 2295, 2295), IndexField::AutoOffDelay, Option6);
     Frame1 =
-        makeOptionFrame(this, "Frame1", "Extinction rétroéclairage",
+        makeOptionFrame(this, "Frame1", tr("Extinction rétroéclairage"),
                         twipsRect(2280, 2760, 2295, 2295), IndexField::BacklightDelay, Option7);
-    Frame6 = makeOptionFrame(this, "Frame6", "USB", twipsRect(4560, 2760, 2295, 2295),
+    Frame6 = makeOptionFrame(this, "Frame6", tr("USB"), twipsRect(4560, 2760, 2295, 2295),
                              IndexField::UsbMode, Option8);
 
     connect(Option3, &OptionGroup::clicked, this, &OptionsPage::Option3_Click);

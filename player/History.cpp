@@ -6,10 +6,17 @@
 #include "settings/SettingsImage.h"
 #include "settings/SettingsProbe.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
+
+namespace {
+struct HistoryText {
+    Q_DECLARE_TR_FUNCTIONS(History)
+};
+} // namespace
 
 namespace {
 const QByteArray kMagic = "ostrel-settings history 1\n";
@@ -80,11 +87,11 @@ QString HistoryEntry::damageText() const {
     case Damage::None:
         break;
     case Damage::WrongSize:
-        return QStringLiteral("endommagée : %1 octets au lieu de %2")
+        return HistoryText::tr("endommagée : %1 octets au lieu de %2")
             .arg(bytes.size())
             .arg(SettingsImage::kFileSize);
     case Damage::UnknownPlayer:
-        return QStringLiteral("endommagée : on ne sait pas de quel ostrel elle vient");
+        return HistoryText::tr("endommagée : on ne sait pas de quel ostrel elle vient");
     }
     return QString();
 }
@@ -99,13 +106,13 @@ QString History::playerFolder(const QString& player) const {
 QString History::keep(const QString& player, const QByteArray& bytes, const QDateTime& now) const {
     const QString folder = playerFolder(player);
     const auto failure = [&](const QString& reason) {
-        return QStringLiteral("l'historique n'a pas pu être gardé : %1").arg(reason);
+        return HistoryText::tr("l'historique n'a pas pu être gardé : %1").arg(reason);
     };
     if (folder_.isEmpty()) {
-        return failure(QStringLiteral("aucun dossier pour l'historique"));
+        return failure(HistoryText::tr("aucun dossier pour l'historique"));
     }
     if (!QDir().mkpath(folder)) {
-        return failure(QStringLiteral("le dossier %1 ne peut pas être créé").arg(folder));
+        return failure(HistoryText::tr("le dossier %1 ne peut pas être créé").arg(folder));
     }
     const QStringList names = entryNames(folder);
     QString name = entryName(now);

@@ -3,6 +3,7 @@
 #include "settings/RegularFile.h"
 #include "settings/SettingsProbe.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,12 @@
 #include <unistd.h>
 
 namespace {
+struct PlayerLockText {
+    Q_DECLARE_TR_FUNCTIONS(PlayerLock)
+};
+} // namespace
+
+namespace {
 // What the holder writes into the lock file, so that a refusal can name it;
 // both the same length, so that one write replaces the other whole.
 constexpr char kWindowMark[] = "window \n";
@@ -25,27 +32,27 @@ QString systemProblem(const QString& folder, int error) {
     QString reason;
     switch (error) {
     case EROFS:
-        reason = QStringLiteral("le dossier est en lecture seule");
+        reason = PlayerLockText::tr("le dossier est en lecture seule");
         break;
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        reason = QStringLiteral("le disque est plein");
+        reason = PlayerLockText::tr("le disque est plein");
         break;
     case EACCES:
     case EPERM:
-        reason = QStringLiteral("l'écriture y est refusée");
+        reason = PlayerLockText::tr("l'écriture y est refusée");
         break;
     case ENOENT:
     case ENOTDIR:
-        reason = QStringLiteral("le dossier n'existe pas et n'a pas pu être créé");
+        reason = PlayerLockText::tr("le dossier n'existe pas et n'a pas pu être créé");
         break;
     default:
-        reason = QStringLiteral("erreur du système n° %1").arg(error);
+        reason = PlayerLockText::tr("erreur du système n° %1").arg(error);
         break;
     }
-    return QStringLiteral("%1 : %2").arg(folder, reason);
+    return PlayerLockText::tr("%1 : %2").arg(folder, reason);
 }
 
 QString hex(quint64 number) {
@@ -110,7 +117,7 @@ PlayerLock::Outcome PlayerLock::tryOnce() {
         return Outcome::Taken;
     }
     if (folder_.isEmpty()) {
-        problem_ = QStringLiteral("aucun dossier pour le verrou");
+        problem_ = PlayerLockText::tr("aucun dossier pour le verrou");
         return Outcome::Unavailable;
     }
     const QByteArray folder = QFile::encodeName(folder_);
@@ -123,7 +130,7 @@ PlayerLock::Outcome PlayerLock::tryOnce() {
     struct stat status {};
     if (::lstat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
         status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        problem_ = QStringLiteral("%1 : ce dossier n'est pas à vous seul").arg(folder_);
+        problem_ = PlayerLockText::tr("%1 : ce dossier n'est pas à vous seul").arg(folder_);
         return Outcome::Unavailable;
     }
     const int fd = ::open(QFile::encodeName(path_).constData(),

@@ -24,7 +24,8 @@
 #include <QSignalBlocker>
 
 namespace {
-const QString kHelp = QStringLiteral(
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "FmPage",
     "Sélectionnez une des 15 fréquences FM puisSélectionnez votre ville , puis sélectionnez une "
     "station de radio. Vous pouvez alors double-cliquer sur le nom de la station  choisie  pour "
     "transférer la fréquence radio. dans la case sélectionnée. Vous pouvez également modifier à la "
@@ -39,7 +40,7 @@ const QColor kFilledNextBox{192, 255, 255};
 } // namespace
 
 FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages, QWidget* parent)
-    : Frame(QStringLiteral("Fréquences FM"), parent)
+    : Frame(tr("Fréquences FM"), parent)
     , image_(image)
     , status_(status)
     , messages_(messages) {
@@ -67,7 +68,7 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     for (int row = 0; row < kPresets; ++row) {
         const QString letter = QString::fromUtf8(captions::kPresetLetters[row]);
         Text1[row]->setAccessibleName(title() + u' ' + letter);
-        Option2->button(row)->setAccessibleName(QStringLiteral("Préréglage écouté ") + letter);
+        Option2->button(row)->setAccessibleName(tr("Préréglage écouté %1").arg(letter));
     }
 
     Combo2 = new QComboBox(this);
@@ -76,14 +77,15 @@ FmPage::FmPage(SettingsImage& image, StatusLine& status, MessageBoxes& messages,
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twipsRect(3360, 960, 3132, 3012));
-    Combo2->setAccessibleName(QStringLiteral("Ville"));
-    List1->setAccessibleName(QStringLiteral("Stations de la ville"));
+    Combo2->setAccessibleName(tr("Ville"));
+    List1->setAccessibleName(tr("Stations de la ville"));
 
-    enreg_f_fm = new WrappingButton(QStringLiteral("    valide les fréquences FM"), this);
+    enreg_f_fm = new WrappingButton(tr("    valide les fréquences FM"), this);
     enreg_f_fm->setObjectName(QStringLiteral("enreg_f_fm"));
     enreg_f_fm->setGeometry(twipsRect(1920, 3000, 1215, 855));
     enreg_f_fm->setAutoDefault(false);
-    Label16 = makeLabel(this, QStringLiteral("Label16"), kHelp, twipsRect(1920, 3960, 4575, 1335));
+    Label16 =
+        makeLabel(this, QStringLiteral("Label16"), tr(kHelp), twipsRect(1920, 3960, 4575, 1335));
 
     for (int box = 0; box < kPresets; ++box) {
         whenClicked(Text1[box], [this, box] { Text1_Click(box); });
@@ -175,10 +177,10 @@ void FmPage::enreg_f_fm_Click() {
         const PresetInput input = readPresetFrequency(Text1[box]->text());
         switch (input.kind) {
         case PresetInput::Kind::Unreadable:
-            messages_.show(QStringLiteral("mauvaise valeur pour la fréquence  %1").arg(box + 1));
+            messages_.show(tr("mauvaise valeur pour la fréquence  %1").arg(box + 1));
             return;
         case PresetInput::Kind::OutOfRange:
-            messages_.show(QStringLiteral("erreur"));
+            messages_.show(tr("erreur"));
             status_.setText(QString::number(input.kHz));
             break;
         case PresetInput::Kind::Valid:

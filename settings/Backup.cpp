@@ -3,8 +3,15 @@
 #include "RegularFile.h"
 #include "SettingsProbe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+struct BackupText {
+    Q_DECLARE_TR_FUNCTIONS(Backup)
+};
+} // namespace
 
 namespace {
 bool sameFile(const std::optional<FileIdentity>& a, const std::optional<FileIdentity>& b) {
@@ -17,7 +24,7 @@ std::optional<QString> playersOwnFile(const QString& folder, const QString& path
                                       const QString& playerFile) {
     const std::optional<FileIdentity> player = fileIdentity(playerFile);
     if (sameFile(fileIdentity(folder), fileIdentity(QFileInfo(playerFile).absolutePath()))) {
-        return QStringLiteral("La sauvegarde ne peut pas être le fichier de l'ostrel "
+        return BackupText::tr("La sauvegarde ne peut pas être le fichier de l'ostrel "
                               "lui-même : le programme est lancé depuis l'ostrel. "
                               "Copiez-le sur votre ordinateur pour sauvegarder.");
     }
@@ -25,11 +32,11 @@ std::optional<QString> playersOwnFile(const QString& folder, const QString& path
         return std::nullopt;
     }
     if (QFileInfo(path).isSymLink()) {
-        return QStringLiteral("La sauvegarde n'est pas écrite : %1 est un lien vers le "
+        return BackupText::tr("La sauvegarde n'est pas écrite : %1 est un lien vers le "
                               "fichier de l'ostrel. Supprimez ce lien pour sauvegarder.")
             .arg(path);
     }
-    return QStringLiteral("La sauvegarde n'est pas écrite : %1 est un autre nom (un lien "
+    return BackupText::tr("La sauvegarde n'est pas écrite : %1 est un autre nom (un lien "
                           "physique) du fichier de l'ostrel. Supprimez ce nom pour "
                           "sauvegarder.")
         .arg(path);
@@ -48,7 +55,7 @@ WriteOutcome saveBackup(const QString& folder, const QByteArray& bytes, const QS
     // The user's data folder is made when the first backup goes there.
     if (!QDir().mkpath(folder)) {
         return {false,
-                QStringLiteral("La sauvegarde n'a pas pu être écrite : le dossier %1 n'existe "
+                BackupText::tr("La sauvegarde n'a pas pu être écrite : le dossier %1 n'existe "
                                "pas et ne peut pas être créé. Aucun fichier n'a été créé.")
                     .arg(folder)};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <span>
@@ -49,28 +51,67 @@ enum class IndexField {
 };
 
 // The captions of each option group, in index order: what the window shows
-// and what the command line and its documents name.
+// (translated) and what the command line and its documents name (as written
+// here, in French, whatever the language). Captions and messages are marked
+// for translation in the "Settings" context.
 namespace captions {
 inline constexpr const char* kPresetLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
                                                  "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T"};
-inline constexpr const char* kEqualizerModes[] = {
-    "Normal", "Jazz",           "Pop",    "Rock",      "Classique", "Extrême basse", "Techno",
-    "Dance",  "Live (concert)", "Reggae", "Personnel", "Auto"};
-inline constexpr const char* kRepeatModes[] = {"Normal",  "Répéter 1",      "Répéter tout",
-                                               "Shuffle", "Shuffle répété", "Aléatoire répété"};
-inline constexpr const char* kAutoOffDelays[] = {"désactivé", "1 mn", "2 mn", "5 mn", "10 mn"};
-inline constexpr const char* kBacklightDelays[] = {"3 S",    "5 Sec.",          "10 Sec.",
-                                                   "20 Sec", "Toujours allumé", "Aucun éclairage"};
-inline constexpr const char* kUsbModes[] = {"Ostrel +charge", "Clef USB +charge"};
-inline constexpr const char* kRecordQualities[] = {"8 Khz",  "11 Khz", "16 Khz", "22 Khz",
-                                                   "32 Khz", "44 Khz", "48 Khz"};
-inline constexpr const char* kScrollSpeeds[] = {"X 1", "X 2", "X 3", "X 4", "X 6", "X 8"};
-inline constexpr const char* kAbRecFunctions[] = {"SRS-WOW",           "Enregistrement",
-                                                  "Dossier suivant",   "Saut 10 titres",
-                                                  "recule 6 secondes", "avance 6 secondes"};
-inline constexpr const char* kFocuses[] = {"graves", "Aigües"};
-inline constexpr const char* kHeadphones[] = {"Mini écouteurs", "Ecouteurs", "Casque",
-                                              "Baffles",        "Enceintes", "Grandes enceintes"};
+inline constexpr const char* kEqualizerModes[] = {QT_TRANSLATE_NOOP("Settings", "Normal"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Jazz"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Pop"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Rock"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Classique"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Extrême basse"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Techno"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Dance"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Live (concert)"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Reggae"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Personnel"),
+                                                  QT_TRANSLATE_NOOP("Settings", "Auto")};
+inline constexpr const char* kRepeatModes[] = {QT_TRANSLATE_NOOP("Settings", "Normal"),
+                                               QT_TRANSLATE_NOOP("Settings", "Répéter 1"),
+                                               QT_TRANSLATE_NOOP("Settings", "Répéter tout"),
+                                               QT_TRANSLATE_NOOP("Settings", "Shuffle"),
+                                               QT_TRANSLATE_NOOP("Settings", "Shuffle répété"),
+                                               QT_TRANSLATE_NOOP("Settings", "Aléatoire répété")};
+inline constexpr const char* kAutoOffDelays[] = {
+    QT_TRANSLATE_NOOP("Settings", "désactivé"), QT_TRANSLATE_NOOP("Settings", "1 mn"),
+    QT_TRANSLATE_NOOP("Settings", "2 mn"), QT_TRANSLATE_NOOP("Settings", "5 mn"),
+    QT_TRANSLATE_NOOP("Settings", "10 mn")};
+inline constexpr const char* kBacklightDelays[] = {
+    QT_TRANSLATE_NOOP("Settings", "3 S"),
+    QT_TRANSLATE_NOOP("Settings", "5 Sec."),
+    QT_TRANSLATE_NOOP("Settings", "10 Sec."),
+    QT_TRANSLATE_NOOP("Settings", "20 Sec"),
+    QT_TRANSLATE_NOOP("Settings", "Toujours allumé"),
+    QT_TRANSLATE_NOOP("Settings", "Aucun éclairage")};
+inline constexpr const char* kUsbModes[] = {QT_TRANSLATE_NOOP("Settings", "Ostrel +charge"),
+                                            QT_TRANSLATE_NOOP("Settings", "Clef USB +charge")};
+inline constexpr const char* kRecordQualities[] = {
+    QT_TRANSLATE_NOOP("Settings", "8 Khz"),  QT_TRANSLATE_NOOP("Settings", "11 Khz"),
+    QT_TRANSLATE_NOOP("Settings", "16 Khz"), QT_TRANSLATE_NOOP("Settings", "22 Khz"),
+    QT_TRANSLATE_NOOP("Settings", "32 Khz"), QT_TRANSLATE_NOOP("Settings", "44 Khz"),
+    QT_TRANSLATE_NOOP("Settings", "48 Khz")};
+inline constexpr const char* kScrollSpeeds[] = {
+    QT_TRANSLATE_NOOP("Settings", "X 1"), QT_TRANSLATE_NOOP("Settings", "X 2"),
+    QT_TRANSLATE_NOOP("Settings", "X 3"), QT_TRANSLATE_NOOP("Settings", "X 4"),
+    QT_TRANSLATE_NOOP("Settings", "X 6"), QT_TRANSLATE_NOOP("Settings", "X 8")};
+inline constexpr const char* kAbRecFunctions[] = {
+    QT_TRANSLATE_NOOP("Settings", "SRS-WOW"),
+    QT_TRANSLATE_NOOP("Settings", "Enregistrement"),
+    QT_TRANSLATE_NOOP("Settings", "Dossier suivant"),
+    QT_TRANSLATE_NOOP("Settings", "Saut 10 titres"),
+    QT_TRANSLATE_NOOP("Settings", "recule 6 secondes"),
+    QT_TRANSLATE_NOOP("Settings", "avance 6 secondes")};
+inline constexpr const char* kFocuses[] = {QT_TRANSLATE_NOOP("Settings", "graves"),
+                                           QT_TRANSLATE_NOOP("Settings", "Aigües")};
+inline constexpr const char* kHeadphones[] = {QT_TRANSLATE_NOOP("Settings", "Mini écouteurs"),
+                                              QT_TRANSLATE_NOOP("Settings", "Ecouteurs"),
+                                              QT_TRANSLATE_NOOP("Settings", "Casque"),
+                                              QT_TRANSLATE_NOOP("Settings", "Baffles"),
+                                              QT_TRANSLATE_NOOP("Settings", "Enceintes"),
+                                              QT_TRANSLATE_NOOP("Settings", "Grandes enceintes")};
 } // namespace captions
 
 struct IndexFieldInfo {
@@ -96,29 +137,39 @@ constexpr IndexFieldInfo indexField(IndexField id, const char* name, const char*
 // In the order a load checks them, which is the order their messages appear.
 inline constexpr std::array<IndexFieldInfo, 11> kIndexFields{{
     indexField(IndexField::FmPresetIndex, "FmPresetIndex", "fm.tuned", 129,
-               captions::kPresetLetters, "Option2", "indice de fréquence FM en dehors de la plage"),
+               captions::kPresetLetters, "Option2",
+               QT_TRANSLATE_NOOP("Settings", "indice de fréquence FM en dehors de la plage")),
     indexField(IndexField::EqualizerMode, "EqualizerMode", "equalizer", 273,
-               captions::kEqualizerModes, "Option1", "indice d'égaliseur en dehors de la plage"),
+               captions::kEqualizerModes, "Option1",
+               QT_TRANSLATE_NOOP("Settings", "indice d'égaliseur en dehors de la plage")),
     indexField(IndexField::RepeatMode, "RepeatMode", "repeat", 291, captions::kRepeatModes,
-               "Option3", "indice de mode de répétition en dehors de la plage"),
+               "Option3",
+               QT_TRANSLATE_NOOP("Settings", "indice de mode de répétition en dehors de la plage")),
     indexField(IndexField::AutoOffDelay, "AutoOffDelay", "autoOff", 300, captions::kAutoOffDelays,
-               "Option6", "indice extinction ostrel en dehors de la plage"),
+               "Option6",
+               QT_TRANSLATE_NOOP("Settings", "indice extinction ostrel en dehors de la plage")),
     indexField(IndexField::BacklightDelay, "BacklightDelay", "backlight", 336,
                captions::kBacklightDelays, "Option7",
-               "indice rétroéclairage ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "indice rétroéclairage ostrel en dehors de la plage")),
     indexField(IndexField::UsbMode, "UsbMode", "usb", 318, captions::kUsbModes, "Option8",
-               "indice mode usb ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "indice mode usb ostrel en dehors de la plage")),
     indexField(IndexField::RecordQuality, "RecordQuality", "recordQuality", 648,
                captions::kRecordQualities, "Option4",
-               "indice qualité d'enregistrement ostrel en dehors de la plage"),
-    indexField(IndexField::ScrollSpeed, "ScrollSpeed", "scrollSpeed", 363, captions::kScrollSpeeds,
-               "Option5", "indice vitesse de défilement ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings",
+                                 "indice qualité d'enregistrement ostrel en dehors de la plage")),
+    indexField(
+        IndexField::ScrollSpeed, "ScrollSpeed", "scrollSpeed", 363, captions::kScrollSpeeds,
+        "Option5",
+        QT_TRANSLATE_NOOP("Settings", "indice vitesse de défilement ostrel en dehors de la plage")),
     indexField(IndexField::AbRecKeyFunction, "AbRecKeyFunction", "abRec", 552,
-               captions::kAbRecFunctions, "Option11", "indice abrec ostrel en dehors de la plage"),
+               captions::kAbRecFunctions, "Option11",
+               QT_TRANSLATE_NOOP("Settings", "indice abrec ostrel en dehors de la plage")),
     indexField(IndexField::SrsFocus, "SrsFocus", "focus", 666, captions::kFocuses, "Option10",
-               "indice focus ostrel en dehors de la plage"),
-    indexField(IndexField::HeadphoneType, "HeadphoneType", "headphones", 684, captions::kHeadphones,
-               "Option9", "indice type d'écouteurs ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "indice focus ostrel en dehors de la plage")),
+    indexField(
+        IndexField::HeadphoneType, "HeadphoneType", "headphones", 684, captions::kHeadphones,
+        "Option9",
+        QT_TRANSLATE_NOOP("Settings", "indice type d'écouteurs ostrel en dehors de la plage")),
 }};
 
 constexpr const IndexFieldInfo& fieldInfo(IndexField id) {
@@ -138,12 +189,13 @@ struct LevelFieldInfo {
 };
 
 inline constexpr std::array<LevelFieldInfo, 3> kLevelFields{{
-    {LevelField::TruBass, "trubass", "True bass", layout::TruBassLevel,
-     "niveau True bass ostrel en dehors de la plage"},
-    {LevelField::Srs3D, "son3d", "Son 3D", layout::Srs3DLevel,
-     "niveau son 3D ostrel en dehors de la plage"},
-    {LevelField::Contrast, "contrast", "Contraste", layout::Contrast,
-     "indice contraste ostrel en dehors de la plage"},
+    {LevelField::TruBass, "trubass", QT_TRANSLATE_NOOP("Settings", "True bass"),
+     layout::TruBassLevel,
+     QT_TRANSLATE_NOOP("Settings", "niveau True bass ostrel en dehors de la plage")},
+    {LevelField::Srs3D, "son3d", QT_TRANSLATE_NOOP("Settings", "Son 3D"), layout::Srs3DLevel,
+     QT_TRANSLATE_NOOP("Settings", "niveau son 3D ostrel en dehors de la plage")},
+    {LevelField::Contrast, "contrast", QT_TRANSLATE_NOOP("Settings", "Contraste"), layout::Contrast,
+     QT_TRANSLATE_NOOP("Settings", "indice contraste ostrel en dehors de la plage")},
 }};
 
 constexpr const LevelFieldInfo& levelInfo(LevelField id) {

@@ -2,6 +2,8 @@
 
 #include "Codecs.h"
 
+#include <QCoreApplication>
+
 std::uint32_t presetKHz(const SettingsImage& image, int preset) {
     return image.u24(layout::presetOffset(preset));
 }
@@ -15,10 +17,22 @@ void tunePreset(SettingsImage& image, int preset) {
     image.setU24(layout::FmCurrentFrequency, presetKHz(image, preset));
 }
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("Settings", text);
+}
+
 QStringList optionCaptions(IndexField field) {
     QStringList captions;
     for (const char* caption : fieldInfo(field).captions) {
         captions.append(QString::fromUtf8(caption));
+    }
+    return captions;
+}
+
+QStringList shownCaptions(IndexField field) {
+    QStringList captions;
+    for (const char* caption : fieldInfo(field).captions) {
+        captions.append(translated(caption));
     }
     return captions;
 }

@@ -19,8 +19,14 @@ void storePreset(SettingsImage& image, int preset, std::uint32_t kHz);
 // frequency the player is tuned to.
 void tunePreset(SettingsImage& image, int preset);
 
-// Option groups: the index of the selected option; none when out of range.
+// A caption or message of the field table in the user's language.
+QString translated(const char* text);
+
+// Option groups: the captions as the documents and the command line name
+// them, whatever the language; the captions as the window shows them; the
+// index of the selected option, none when out of range.
 QStringList optionCaptions(IndexField field);
+QStringList shownCaptions(IndexField field);
 std::optional<int> optionIndex(const SettingsImage& image, IndexField field);
 void storeOption(SettingsImage& image, IndexField field, int index);
 

@@ -11,10 +11,10 @@ bool LoadCheck::inRange(IndexField field) const {
 QStringList LoadCheck::messages() const {
     QStringList shown;
     for (const IndexField field : outOfRange) {
-        shown.append(QString::fromUtf8(fieldInfo(field).outOfRangeMessage));
+        shown.append(translated(fieldInfo(field).outOfRangeMessage));
     }
     if (!contrastUnderstood) {
-        shown.append(QString::fromUtf8(levelInfo(LevelField::Contrast).outOfRangeMessage));
+        shown.append(translated(levelInfo(LevelField::Contrast).outOfRangeMessage));
     }
     return shown;
 }
@@ -24,7 +24,7 @@ QStringList LoadCheck::problems() const {
     for (const auto& [understood, field] : {std::pair{truBassUnderstood, LevelField::TruBass},
                                             std::pair{srs3DUnderstood, LevelField::Srs3D}}) {
         if (!understood) {
-            lines.append(QString::fromUtf8(levelInfo(field).outOfRangeMessage));
+            lines.append(translated(levelInfo(field).outOfRangeMessage));
         }
     }
     return lines;
@@ -47,6 +47,6 @@ QStringList sizeMessages(qint64 size) {
     if (size == SettingsImage::kFileSize) {
         return {};
     }
-    return {QStringLiteral("attention %1").arg(size),
-            QStringLiteral("je ne reconnait pas l'ostrel")};
+    return {translated(QT_TRANSLATE_NOOP("Settings", "attention %1")).arg(size),
+            translated(QT_TRANSLATE_NOOP("Settings", "je ne reconnait pas l'ostrel"))};
 }

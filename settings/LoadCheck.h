@@ -35,6 +35,7 @@ LoadCheck checkLoadedImage(const SettingsImage& image);
 
 // What start-up says of a player's file of the wrong size; nothing for 699 bytes.
 QStringList sizeMessages(qint64 size);
-// What a load says of a file it cannot read.
+// What a load says of a file it cannot read (translated() gives it in the
+// user's language).
 inline constexpr const char* kUnreadableMessage =
-    "je ne reconnais pas un OSTREL muni du firmware 2,226";
+    QT_TRANSLATE_NOOP("Settings", "je ne reconnais pas un OSTREL muni du firmware 2,226");

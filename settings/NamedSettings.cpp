@@ -2,11 +2,19 @@
 
 #include "Codecs.h"
 #include "Fields.h"
+#include "i18n/Language.h"
 #include "radio/FrequencyInput.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <cmath>
+
+namespace {
+struct NamedSettingsText {
+    Q_DECLARE_TR_FUNCTIONS(NamedSettings)
+};
+} // namespace
 
 namespace {
 using Kind = NamedSetting::Kind;
@@ -59,45 +67,52 @@ ParsedValue parsePreset(int preset, const QString& text) {
     case PresetInput::Kind::Valid:
         return {SettingValue{input.kHz, {}}, {}};
     case PresetInput::Kind::OutOfRange:
-        return refused(
-            QStringLiteral("erreur : %1 n'est pas entre 87.5 et 108.0 MHz").arg(text.trimmed()));
+        return refused(NamedSettingsText::tr("erreur : %1 n'est pas entre 87.5 et 108.0 MHz")
+                           .arg(text.trimmed()));
     case PresetInput::Kind::Unreadable:
         break;
     }
     // The window's words, then what it expects.
-    return refused(QStringLiteral("mauvaise valeur pour la fréquence  %1 (des MHz avec une "
-                                  "décimale, comme 101.1)")
+    return refused(NamedSettingsText::tr("mauvaise valeur pour la fréquence  %1 (des MHz avec une "
+                                         "décimale, comme 101.1)")
                        .arg(preset + 1));
 }
 
+// An option by its number, or by its caption in French or in English,
+// whatever the desktop's language: a document or a script written on one
+// desktop works on any other.
 ParsedValue parseOption(IndexField field, const QString& text) {
-    const QStringList captions = optionCaptions(field);
+    const std::span<const char* const> captions = fieldInfo(field).captions;
+    const int count = static_cast<int>(captions.size());
     bool isNumber = false;
     const int index = text.trimmed().toInt(&isNumber);
-    if (isNumber && index >= 0 && index < captions.size()) {
+    if (isNumber && index >= 0 && index < count) {
         return {SettingValue{index, {}}, {}};
     }
-    for (int option = 0; option < captions.size(); ++option) {
-        if (plain(captions[option]) == plain(text)) {
+    for (int option = 0; option < count; ++option) {
+        const char* caption = captions[static_cast<std::size_t>(option)];
+        if (plain(QString::fromUtf8(caption)) == plain(text) ||
+            plain(englishText("Settings", caption)) == plain(text)) {
             return {SettingValue{option, {}}, {}};
         }
     }
-    return refused(QStringLiteral("valeurs possibles : %1 (ou leur numéro, de 0 à %2)")
-                       .arg(captions.join(QStringLiteral(", ")))
-                       .arg(captions.size() - 1));
+    return refused(NamedSettingsText::tr("valeurs possibles : %1 (ou leur numéro, de 0 à %2)")
+                       .arg(shownCaptions(field).join(QStringLiteral(", ")))
+                       .arg(count - 1));
 }
 
 ParsedValue parseLevel(int level, bool given) {
     if (!given || level < 0 || level > 10) {
-        return refused(QStringLiteral("il faut un niveau entier de 0 à 10"));
+        return refused(NamedSettingsText::tr("il faut un niveau entier de 0 à 10"));
     }
     return {SettingValue{level, {}}, {}};
 }
 
 ParsedValue parseBands(const QList<std::optional<int>>& levels) {
-    const QString why = QStringLiteral("il faut cinq niveaux entiers de %1 à %2, 62 Hz d'abord")
-                            .arg(codec::kBandBottom)
-                            .arg(codec::kBandTop);
+    const QString why =
+        NamedSettingsText::tr("il faut cinq niveaux entiers de %1 à %2, 62 Hz d'abord")
+            .arg(codec::kBandBottom)
+            .arg(codec::kBandTop);
     if (levels.size() != layout::EqualizerBandCount) {
         return refused(why);
     }
@@ -165,7 +180,7 @@ QString valueText(const NamedSetting& setting, const SettingValue& value) {
     case Kind::Preset:
         return codec::frequencyText(static_cast<std::uint32_t>(value.number), u'.');
     case Kind::Option:
-        return optionCaptions(optionField(setting)).value(value.number).trimmed();
+        return shownCaptions(optionField(setting)).value(value.number).trimmed();
     case Kind::Curve: {
         QStringList levels;
         for (const int level : value.bands) {
@@ -190,8 +205,10 @@ QJsonValue valueJson(const NamedSetting& setting, const SettingValue& value) {
     }
     case Kind::Level:
         return value.number;
-    case Kind::Preset:
     case Kind::Option:
+        // The French caption, whatever the language: documents are the same everywhere.
+        return optionCaptions(optionField(setting)).value(value.number).trimmed();
+    case Kind::Preset:
         break;
     }
     return valueText(setting, value);
@@ -199,7 +216,7 @@ QJsonValue valueJson(const NamedSetting& setting, const SettingValue& value) {
 
 QString shownText(const SettingsImage& image, const NamedSetting& setting) {
     const std::optional<SettingValue> value = settingValue(image, setting);
-    return value ? valueText(setting, *value) : QStringLiteral("(hors plage)");
+    return value ? valueText(setting, *value) : NamedSettingsText::tr("(hors plage)");
 }
 
 ParsedValue parseValue(const NamedSetting& setting, const QString& text) {
@@ -230,12 +247,12 @@ ParsedValue parseJsonValue(const NamedSetting& setting, const QJsonValue& json) 
     case Kind::Preset:
     case Kind::Option:
         if (!json.isString()) {
-            return refused(QStringLiteral("il faut un texte"));
+            return refused(NamedSettingsText::tr("il faut un texte"));
         }
         return parseValue(setting, json.toString());
     case Kind::Curve: {
         if (!json.isArray()) {
-            return refused(QStringLiteral("il faut une liste de cinq niveaux"));
+            return refused(NamedSettingsText::tr("il faut une liste de cinq niveaux"));
         }
         QList<std::optional<int>> levels;
         for (const QJsonValue& level : json.toArray()) {

@@ -35,10 +35,12 @@ struct SettingValue {
 // The stored value as the window shows it; none where the window refuses the
 // stored bytes (an index or a level out of range).
 std::optional<SettingValue> settingValue(const SettingsImage& image, const NamedSetting& setting);
-// "101.1", "Jazz", "5", "18,-4,-2,14,14".
+// "101.1", "Jazz", "5", "18,-4,-2,14,14"; an option's caption in the user's
+// language.
 QString valueText(const NamedSetting& setting, const SettingValue& value);
-// The same in a document: text for presets and options, a number for levels,
-// an array of five numbers for curves.
+// The same in a document, the same in every language: text for presets and
+// options (the French caption), a number for levels, an array of five numbers
+// for curves.
 QJsonValue valueJson(const NamedSetting& setting, const SettingValue& value);
 // The stored value's text, or what stands for a value the window refuses.
 QString shownText(const SettingsImage& image, const NamedSetting& setting);

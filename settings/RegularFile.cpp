@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 
@@ -7,6 +8,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+struct RegularFileText {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
+} // namespace
 
 namespace {
 FileContents failed(ReadFailure failure) {
@@ -106,14 +113,14 @@ QString readFailureText(ReadFailure failure) {
     case ReadFailure::None:
         break;
     case ReadFailure::Missing:
-        return QStringLiteral("fichier absent");
+        return RegularFileText::tr("fichier absent");
     case ReadFailure::NotARegularFile:
-        return QStringLiteral("ce n'est pas un fichier ordinaire (un dossier, un tube, "
-                              "un périphérique...)");
+        return RegularFileText::tr("ce n'est pas un fichier ordinaire (un dossier, un tube, "
+                                   "un périphérique...)");
     case ReadFailure::TooLarge:
-        return QStringLiteral("trop grand");
+        return RegularFileText::tr("trop grand");
     case ReadFailure::Unreadable:
-        return QStringLiteral("lecture impossible");
+        return RegularFileText::tr("lecture impossible");
     }
     return QString();
 }

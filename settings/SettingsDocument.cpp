@@ -4,11 +4,18 @@
 #include "LoadCheck.h"
 #include "NamedSettings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
 #include <algorithm>
+
+namespace {
+struct SettingsDocumentText {
+    Q_DECLARE_TR_FUNCTIONS(SettingsDocument)
+};
+} // namespace
 
 namespace {
 const QString kFormat = QStringLiteral("ostrel-settings");
@@ -65,43 +72,46 @@ ImportOutcome importDocument(const QByteArray& text) {
     if (error.error != QJsonParseError::NoError || !parsed.isObject() ||
         document.value(QStringLiteral("format")) != QJsonValue(kFormat)) {
         return {std::nullopt,
-                {QStringLiteral("ce n'est pas un document ostrel-settings "
-                                "(\"format\": \"ostrel-settings\")")}};
+                {SettingsDocumentText::tr("ce n'est pas un document ostrel-settings "
+                                          "(\"format\": \"ostrel-settings\")")}};
     }
     QStringList problems;
     for (const QString& key : duplicateKeys(text)) {
-        problems.append(QStringLiteral("%1 : clé donnée deux fois").arg(key));
+        problems.append(SettingsDocumentText::tr("%1 : clé donnée deux fois").arg(key));
     }
     if (document.value(QStringLiteral("version")) != QJsonValue(kVersion)) {
-        problems.append(QStringLiteral("version : seule la version %1 est connue").arg(kVersion));
+        problems.append(
+            SettingsDocumentText::tr("version : seule la version %1 est connue").arg(kVersion));
     }
     for (const QString& key : document.keys()) {
         if (key != QStringLiteral("format") && key != QStringLiteral("version") &&
             key != QStringLiteral("settings") && key != QStringLiteral("bytes")) {
-            problems.append(QStringLiteral("%1 : clé inconnue").arg(key));
+            problems.append(SettingsDocumentText::tr("%1 : clé inconnue").arg(key));
         }
     }
     std::optional<SettingsImage> image = imageFromHex(document.value(QStringLiteral("bytes")));
     if (!image) {
-        problems.append(QStringLiteral("bytes : il faut les %1 octets du fichier en hexadécimal")
-                            .arg(SettingsImage::kFileSize));
+        problems.append(
+            SettingsDocumentText::tr("bytes : il faut les %1 octets du fichier en hexadécimal")
+                .arg(SettingsImage::kFileSize));
     }
     const QJsonValue settingsValue = document.value(QStringLiteral("settings"));
     if (!settingsValue.isObject()) {
-        problems.append(QStringLiteral("settings : il faut un objet"));
+        problems.append(SettingsDocumentText::tr("settings : il faut un objet"));
     }
     const QJsonObject settings = settingsValue.toObject();
     SettingValues values(namedSettings().size());
     for (const QString& key : settings.keys()) {
         const NamedSetting* at = namedSetting(key);
         if (!at) {
-            problems.append(QStringLiteral("settings.%1 : réglage inconnu").arg(key));
+            problems.append(SettingsDocumentText::tr("settings.%1 : réglage inconnu").arg(key));
             continue;
         }
         const QJsonValue json = settings.value(key);
         if (json.isNull()) {
             problems.append(
-                QStringLiteral("settings.%1 : null (une valeur est nécessaire)").arg(key));
+                SettingsDocumentText::tr("settings.%1 : null (une valeur est nécessaire)")
+                    .arg(key));
             continue;
         }
         if (image) {
@@ -113,7 +123,7 @@ ImportOutcome importDocument(const QByteArray& text) {
         }
         const ParsedValue parsed = parseJsonValue(*at, json);
         if (!parsed.value) {
-            problems.append(QStringLiteral("settings.%1 : %2").arg(key, parsed.refusal));
+            problems.append(SettingsDocumentText::tr("settings.%1 : %2").arg(key, parsed.refusal));
             continue;
         }
         values[static_cast<std::size_t>(at - namedSettings().data())] = parsed.value;

@@ -1,9 +1,11 @@
 #include "SettingsFile.h"
 
+#include "Fields.h"
 #include "FileAttributes.h"
 #include "SettingsImage.h"
 #include "SettingsProbe.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,34 +17,40 @@
 #include <unistd.h>
 
 namespace {
+struct SettingsFileText {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+} // namespace
+
+namespace {
 
 QString systemReason(int error) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("le fichier settings.dat n'existe plus sur l'ostrel "
-                              "(le lecteur a-t-il été débranché ?)");
+        return SettingsFileText::tr("le fichier settings.dat n'existe plus sur l'ostrel "
+                                    "(le lecteur a-t-il été débranché ?)");
     case EISDIR:
-        return QStringLiteral("settings.dat est un dossier sur l'ostrel, pas un fichier");
+        return SettingsFileText::tr("settings.dat est un dossier sur l'ostrel, pas un fichier");
     case ELOOP:
-        return QStringLiteral("settings.dat est un lien sur l'ostrel, pas un fichier");
+        return SettingsFileText::tr("settings.dat est un lien sur l'ostrel, pas un fichier");
     case EROFS:
-        return QStringLiteral("le disque de l'ostrel est protégé en écriture");
+        return SettingsFileText::tr("le disque de l'ostrel est protégé en écriture");
     case EACCES:
     case EPERM:
-        return QStringLiteral("l'écriture dans settings.dat est refusée");
+        return SettingsFileText::tr("l'écriture dans settings.dat est refusée");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("le disque de l'ostrel est plein");
+        return SettingsFileText::tr("le disque de l'ostrel est plein");
     case EIO:
     case ENXIO:
     case ENODEV:
-        return QStringLiteral("erreur d'entrée-sortie sur le disque de l'ostrel "
-                              "(le lecteur a-t-il été débranché ?)");
+        return SettingsFileText::tr("erreur d'entrée-sortie sur le disque de l'ostrel "
+                                    "(le lecteur a-t-il été débranché ?)");
     default:
-        return QStringLiteral("erreur du système n° %1").arg(error);
+        return SettingsFileText::tr("erreur du système n° %1").arg(error);
     }
 }
 
@@ -52,27 +60,27 @@ QString folderReason(int error, const QString& folder) {
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("le disque est plein");
+        return SettingsFileText::tr("le disque est plein");
     case EROFS:
     case EACCES:
     case EPERM:
-        return QStringLiteral("le dossier %1 ne peut pas être écrit").arg(folder);
+        return SettingsFileText::tr("le dossier %1 ne peut pas être écrit").arg(folder);
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("le dossier %1 n'existe pas").arg(folder);
+        return SettingsFileText::tr("le dossier %1 n'existe pas").arg(folder);
     case EISDIR:
-        return QStringLiteral("un dossier porte le nom de la sauvegarde");
+        return SettingsFileText::tr("un dossier porte le nom de la sauvegarde");
     case EIO:
-        return QStringLiteral("erreur d'entrée-sortie sur le disque");
+        return SettingsFileText::tr("erreur d'entrée-sortie sur le disque");
     default:
-        return QStringLiteral("erreur du système n° %1").arg(error);
+        return SettingsFileText::tr("erreur du système n° %1").arg(error);
     }
 }
 
 WriteOutcome playerFailure(const QString& reason) {
-    return {
-        false,
-        QStringLiteral("Vos modifications n'ont pas été écrites sur l'ostrel : %1.").arg(reason)};
+    return {false,
+            SettingsFileText::tr("Vos modifications n'ont pas été écrites sur l'ostrel : %1.")
+                .arg(reason)};
 }
 
 // Calls `operation` again while a signal interrupts it.
@@ -155,7 +163,7 @@ FileCheck checkSettingsFile(const QString& path) {
         check.problems = sizeMessages(QFileInfo(path).size());
     }
     if (!contents.ok()) {
-        check.problems.append(QString::fromUtf8(kUnreadableMessage));
+        check.problems.append(translated(kUnreadableMessage));
         return check;
     }
     SettingsImage image;
@@ -190,13 +198,14 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const
     }
     if (!readsBackAs(native, bytes, calls)) {
         return playerFailure(
-            QStringLiteral("le fichier relu sur l'ostrel ne correspond pas à ce qui "
-                           "a été écrit (le lecteur a-t-il été débranché ?)"));
+            SettingsFileText::tr("le fichier relu sur l'ostrel ne correspond pas à ce qui "
+                                 "a été écrit (le lecteur a-t-il été débranché ?)"));
     }
     if (!readOnlyAgain) {
         // The bytes are there, but the player's file is no longer protected.
-        return {false, QStringLiteral("Vos modifications ont été écrites sur l'ostrel, mais "
-                                      "settings.dat n'a pas pu être remis en lecture seule.")};
+        return {false,
+                SettingsFileText::tr("Vos modifications ont été écrites sur l'ostrel, mais "
+                                     "settings.dat n'a pas pu être remis en lecture seule.")};
     }
     return {true, QString()};
 }
@@ -238,10 +247,11 @@ WriteOutcome saveBackupFile(const QString& path, const QByteArray& bytes, const 
     // Only promise an untouched old backup when there was one.
     const bool hadBackup = QFileInfo::exists(path);
     if (const std::optional<int> error = replaceFileWhole(path, bytes, 0644, calls)) {
-        return {false, QStringLiteral("La sauvegarde n'a pas pu être écrite dans %1 : %2. %3")
-                           .arg(path, folderWriteReason(*error, QFileInfo(path).absolutePath()),
-                                hadBackup ? QStringLiteral("L'ancienne sauvegarde est inchangée.")
-                                          : QStringLiteral("Aucun fichier n'a été créé."))};
+        return {false,
+                SettingsFileText::tr("La sauvegarde n'a pas pu être écrite dans %1 : %2. %3")
+                    .arg(path, folderWriteReason(*error, QFileInfo(path).absolutePath()),
+                         hadBackup ? SettingsFileText::tr("L'ancienne sauvegarde est inchangée.")
+                                   : SettingsFileText::tr("Aucun fichier n'a été créé."))};
     }
     return {true, QString()};
 }

@@ -1,8 +1,35 @@
 #include "EqualizerCurves.h"
 
+#include <QCoreApplication>
+
+namespace {
+const char* const kCurveNames[] = {
+    QT_TRANSLATE_NOOP("EqualizerCurves", "normal"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "jazz"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "pop"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "rock"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "classique"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "extrème basses"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "techno"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "danse"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "live"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "Reggae"),
+    QT_TRANSLATE_NOOP("EqualizerCurves", "perso"),
+};
+} // namespace
+
 QStringList equalizerCurveNames() {
-    return {QStringLiteral("normal"), QStringLiteral("jazz"),      QStringLiteral("pop"),
-            QStringLiteral("rock"),   QStringLiteral("classique"), QStringLiteral("extrème basses"),
-            QStringLiteral("techno"), QStringLiteral("danse"),     QStringLiteral("live"),
-            QStringLiteral("Reggae"), QStringLiteral("perso")};
+    QStringList names;
+    for (const char* name : kCurveNames) {
+        names.append(QString::fromUtf8(name));
+    }
+    return names;
+}
+
+QStringList shownCurveNames() {
+    QStringList names;
+    for (const char* name : kCurveNames) {
+        names.append(QCoreApplication::translate("EqualizerCurves", name));
+    }
+    return names;
 }

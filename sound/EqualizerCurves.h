@@ -7,8 +7,10 @@
 #include <array>
 
 // The eleven equalizer curves the player stores, in the order of the curve
-// selector and of the stored curves.
+// selector and of the stored curves: as the command line names them, in
+// French whatever the language, and as the selector shows them.
 QStringList equalizerCurveNames();
+QStringList shownCurveNames();
 
 // Factory band levels (62, 250, 1K, 4K and 16K) of each stored curve.
 using CurveLevels = std::array<int, layout::EqualizerBandCount>;

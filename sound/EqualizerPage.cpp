@@ -22,7 +22,7 @@ constexpr std::array<int, 5> kBandLefts{240, 720, 1200, 1680, 2160};
 }
 
 EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* parent)
-    : Frame(QStringLiteral("Egaliseur"), parent)
+    : Frame(tr("Egaliseur"), parent)
     , image_(image)
     , status_(status) {
     setObjectName(QStringLiteral("egaliseur"));
@@ -31,7 +31,7 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(twipsRect(120, 240, 2655, 315));
-    Combo1->setAccessibleName(QStringLiteral("Courbe de l'égaliseur"));
+    Combo1->setAccessibleName(tr("Courbe de l'égaliseur"));
 
     // The band captions and level labels are centred on their bar but reach
     // 4 px beyond it on each side: at the window's font "16K" is exactly as
@@ -52,12 +52,12 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
                       twipsRect(left - 60, 4560, 420, 255), LabelStyle::Centred);
     }
 
-    def_egal = makeButton(this, QStringLiteral("def_egal"), QStringLiteral("Valeurs par défaut"),
+    def_egal = makeButton(this, QStringLiteral("def_egal"), tr("Valeurs par défaut"),
                           twipsRect(2640, 840, 1695, 615));
-    raz_egali = makeButton(this, QStringLiteral("raz_egali"), QStringLiteral("Mise à normal"),
+    raz_egali = makeButton(this, QStringLiteral("raz_egali"), tr("Mise à normal"),
                            twipsRect(2640, 1560, 1695, 615));
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Egaliseur actif"),
+    Label3 = makeLabel(this, QStringLiteral("Label3"), tr("Egaliseur actif"),
                        twipsRect(4800, 240, 1695, 375));
     QFont bold = Label3->font();
     bold.setBold(true);
@@ -65,7 +65,7 @@ EqualizerPage::EqualizerPage(SettingsImage& image, StatusLine& status, QWidget* 
 
     Option1 = new OptionGroup(
         IndexField::EqualizerMode,
-        makeOptionArray(this, QStringLiteral("Option1"), optionCaptions(IndexField::EqualizerMode),
+        makeOptionArray(this, QStringLiteral("Option1"), shownCaptions(IndexField::EqualizerMode),
                         [](int i) { return twipsRect(4800, 600 + 360 * i, 1815, 255); }),
         this);
     Option1->button(0)->setChecked(true);
@@ -85,7 +85,7 @@ void EqualizerPage::fillCurveList() {
     {
         // Filled quietly; choosing the first entry then shows it, once.
         const QSignalBlocker quiet(Combo1);
-        Combo1->addItems(equalizerCurveNames());
+        Combo1->addItems(shownCurveNames());
         Combo1->setCurrentIndex(0);
     }
     Combo1_Click();

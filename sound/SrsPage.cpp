@@ -14,7 +14,7 @@
 #include <tuple>
 
 SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
-    : Frame(QStringLiteral("WOW-SRS"), parent)
+    : Frame(tr("WOW-SRS"), parent)
     , image_(image)
     , status_(status) {
     setObjectName(QStringLiteral("srs"));
@@ -22,7 +22,7 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
 
     // Each bar is named after its frame.
     Frame11 = makeFrame(this, QStringLiteral("Frame11"),
-                        QString::fromUtf8(levelInfo(LevelField::TruBass).caption),
+                        translated(levelInfo(LevelField::TruBass).caption),
                         twipsRect(120, 240, 2055, 3615));
     VScroll3 = new LevelScrollBar(10, 0, 5, Frame11->title(), Frame11);
     VScroll3->setObjectName(QStringLiteral("VScroll3"));
@@ -30,29 +30,28 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
     Label15 = makeLabel(Frame11, QStringLiteral("Label15"), QStringLiteral(" "),
                         twipsRect(240, 3240, 375, 255), LabelStyle::Centred);
 
-    Frame12 = makeFrame(this, QStringLiteral("Frame12"),
-                        QString::fromUtf8(levelInfo(LevelField::Srs3D).caption),
-                        twipsRect(2160, 240, 2295, 3615));
+    Frame12 =
+        makeFrame(this, QStringLiteral("Frame12"), translated(levelInfo(LevelField::Srs3D).caption),
+                  twipsRect(2160, 240, 2295, 3615));
     VScroll4 = new LevelScrollBar(10, 0, 5, Frame12->title(), Frame12);
     VScroll4->setObjectName(QStringLiteral("VScroll4"));
     VScroll4->setGeometry(twipsRect(240, 480, 735, 2655));
     Label17 = makeLabel(Frame12, QStringLiteral("Label17"), QString(),
                         twipsRect(480, 3240, 375, 255), LabelStyle::Centred);
 
-    Frame7 = makeFrame(this, QStringLiteral("Frame7"), QStringLiteral("Type d'écouteurs"),
+    Frame7 = makeFrame(this, QStringLiteral("Frame7"), tr("Type d'écouteurs"),
                        twipsRect(4440, 240, 2295, 3615));
     Option9 = new OptionGroup(
         IndexField::HeadphoneType,
-        makeOptionArray(Frame7, QStringLiteral("Option9"),
-                        optionCaptions(IndexField::HeadphoneType),
+        makeOptionArray(Frame7, QStringLiteral("Option9"), shownCaptions(IndexField::HeadphoneType),
                         [](int i) { return twipsRect(120, 360 + 360 * i, 2055, 255); }),
         this);
 
-    Frame10 = makeFrame(this, QStringLiteral("Frame10"), QStringLiteral("Focus"),
-                        twipsRect(120, 3960, 6495, 975));
+    Frame10 =
+        makeFrame(this, QStringLiteral("Frame10"), tr("Focus"), twipsRect(120, 3960, 6495, 975));
     Option10 = new OptionGroup(
         IndexField::SrsFocus,
-        makeOptionArray(Frame10, QStringLiteral("Option10"), optionCaptions(IndexField::SrsFocus),
+        makeOptionArray(Frame10, QStringLiteral("Option10"), shownCaptions(IndexField::SrsFocus),
                         [](int i) { return twipsRect(240 + 1560 * i, 360, 1455, 255); }),
         this);
 

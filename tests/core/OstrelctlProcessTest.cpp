@@ -1,5 +1,6 @@
 // The built ostrelctl as a user's shell or script runs it: hostile files and
 // names, outputs that fail, input that comes in parts, writers at once.
+#include "support/Languages.h"
 #include "support/Spawn.h"
 #include "support/ValidImages.h"
 
@@ -202,4 +203,48 @@ TEST(OstrelctlProcess, TwentySetsAtOnceAllLand) {
         EXPECT_FALSE(runs[k].err.contains("fenêtre")) << runs[k].err.toStdString();
     }
     EXPECT_EQ(folder.contents(file), expected.fileBytes());
+}
+
+// A user whose desktop is in English reads no French: not in the help of
+// either program, not in ostrelctl's messages. Setting names stay as they are.
+TEST(OstrelctlProcess, AnEnglishUserReadsNoFrench) {
+    const FrenchTexts french(QStringLiteral(OSTREL_TS_FILE));
+    ASSERT_GT(french.size(), 100);
+    Folder folder;
+    const QByteArray file = folder.put("settings.dat", validBytes(9));
+    QByteArray outOfRange = validBytes(10);
+    outOfRange[291] = 9; // the repeat mode
+    const QByteArray refused = folder.put("refused.dat", outOfRange);
+    QList<QList<QByteArray>> commands{
+        {"--help"},
+        {"frobnicate"},
+        {"show", "/no/such/file"},
+        {"check", refused},
+        {"set", file, "repeat=xx", "fm.A=200"},
+        {"set", "fm.Z=1"},
+        {"import", "-", file},
+        {"restore", "5", file},
+        {"set", file, "repeat=Repeat all", "headphones=Casque"},
+        {"set", file, "repeat=Repeat all", "headphones=Casque"}, // nothing left to change
+        {"history", "--volume", folder.path("")},
+        {"diff", file, refused, "--bytes"},
+    };
+    for (const char* command :
+         {"find", "show", "check", "diff", "set", "export", "import", "history", "restore"}) {
+        commands.append(QList<QByteArray>{command, "--help"});
+    }
+    SpawnOptions english = folder.options();
+    english.environment.append("LANGUAGE=en");
+    english.input = {"{\"format\": \"ostrel-settings\", \"format\": 2}"};
+    for (const QList<QByteArray>& command : commands) {
+        const Spawned run = ostrelctl(command, english);
+        const QString said = QString::fromUtf8(run.out + run.err);
+        EXPECT_FALSE(said.isEmpty()) << command.join(' ').toStdString();
+        EXPECT_EQ(french.in(said, true), QString()) << command.join(' ').toStdString() << ":\n"
+                                                    << said.toStdString();
+    }
+    const Spawned help = spawn({OSTREL_EDITOR, "--help"}, english);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(french.in(QString::fromUtf8(help.out), true), QString());
+    EXPECT_TRUE(help.out.startsWith("usage: ostrel-settings")) << help.out.toStdString();
 }

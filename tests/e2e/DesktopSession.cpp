@@ -40,6 +40,9 @@ DesktopSession::DesktopSession()
     environment_.insert("QT_QPA_PLATFORM", "xcb");
     environment_.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
     environment_.insert("XDG_DATA_HOME", dataHome_.path());
+    // The programs' own language, French, whatever this machine's is.
+    environment_.remove("LANGUAGE");
+    environment_.insert("LC_ALL", "C.UTF-8");
     environment_.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment_.remove("SESSION_MANAGER");
     startDisplay();

@@ -29,7 +29,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 struct Page {
     const char* name;

@@ -1,5 +1,6 @@
 // The window as the user sees it: captions that fit, bars that move the way
 // they look, colours, keyboard order.
+#include "support/Languages.h"
 #include "support/TestRig.h"
 
 #include "app/Frame.h"
@@ -72,21 +73,32 @@ void expectCaptionFits(QWidget* widget) {
 }
 } // namespace
 
+// In French and in English alike.
 TEST(Layout, EveryCaptionFitsItsControl) {
-    BareWindow bare;
-    for (QWidget* widget : bare.window.findChildren<QWidget*>()) {
-        expectCaptionFits(widget);
+    for (const QString& language : {QString(), QStringLiteral("en")}) {
+        const InLanguage inLanguage(language);
+        BareWindow bare;
+        SCOPED_TRACE(language.toStdString());
+        for (QWidget* widget : bare.window.findChildren<QWidget*>()) {
+            expectCaptionFits(widget);
+        }
     }
 }
 
-TEST(Layout, TheLongestHelpTextFitsTheHelpStrip) {
-    BareWindow bare;
-    bare.window.Label13->setText(
-        "En appuyant sur ce bouton, vous chargez les informations que vous aviez sauvegardée sur "
-        "votre disque dur");
-    expectCaptionFits(bare.window.Label13);
-    bare.window.Label10->warnUnsaved();
-    expectCaptionFits(bare.window.Label10);
+TEST(Layout, EveryHelpTextFitsTheHelpStrip) {
+    for (const QString& language : {QString(), QStringLiteral("en")}) {
+        const InLanguage inLanguage(language);
+        BareWindow bare;
+        SCOPED_TRACE(language.toStdString());
+        for (const QWidget* widget : bare.window.findChildren<QWidget*>()) {
+            if (!widget->accessibleDescription().isEmpty()) {
+                bare.window.Label13->setText(widget->accessibleDescription());
+                expectCaptionFits(bare.window.Label13);
+            }
+        }
+        bare.window.Label10->warnUnsaved();
+        expectCaptionFits(bare.window.Label10);
+    }
 }
 
 // The top end holds the larger value, so every way of moving up must raise the level.

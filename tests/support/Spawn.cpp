@@ -32,9 +32,14 @@ Spawned spawn(const QList<QByteArray>& argv, const SpawnOptions& options) {
         arguments.push_back(const_cast<char*>(argument.constData()));
     }
     arguments.push_back(nullptr);
-    // The ones given come first: the first of two equal names wins.
+    // The ones given come first: the first of two equal names wins. Then
+    // French, the programs' own language, whatever this machine's is.
+    static const QByteArray french[] = {"LANGUAGE=", "LC_ALL=C.UTF-8"};
     std::vector<char*> environment;
     for (const QByteArray& variable : options.environment) {
+        environment.push_back(const_cast<char*>(variable.constData()));
+    }
+    for (const QByteArray& variable : french) {
         environment.push_back(const_cast<char*>(variable.constData()));
     }
     for (char** variable = environ; *variable != nullptr; ++variable) {
