@@ -106,8 +106,8 @@ bool Form1::keptInHistory(const FileContents& onPlayer) {
         return true;
     }
     return seams_.messages.ask(
-        tr("Les réglages qui sont sur l'ostrel n'ont pas pu être gardés avant "
-           "d'être remplacés (%1) : cette écriture ne pourra pas être défaite.\n\n"
+        tr("Les réglages qui sont sur l'ostrel n'ont pas pu être gardés dans l'historique "
+           "avant d'être remplacés (%1) : cette écriture ne pourra pas être défaite.\n\n"
            "Écrire quand même sur l'ostrel ?")
             .arg(problem));
 }
@@ -129,8 +129,11 @@ void Form1::enreg_ostrel_Click() {
         seams_.messages.show(outcome.problem);
         return;
     }
-    onPlayer_ = FileContents{bytes, fileIdentity(DeviceSettingsPath).value_or(FileIdentity{}),
-                             ReadFailure::None};
+    // The file just read again is the one written.
+    const FileIdentity written = onPlayer->ok()
+                                     ? onPlayer->identity
+                                     : fileIdentity(DeviceSettingsPath).value_or(FileIdentity{});
+    onPlayer_ = FileContents{bytes, written, ReadFailure::None};
     Label10->setText(tr(" vos modifications on été effectués sur l'ostrel"));
 }
 

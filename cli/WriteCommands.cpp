@@ -103,8 +103,9 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
         const QString problem =
             History(command.seams.historyFolder).keep(command.playerIdOf(path), replaced);
         if (!problem.isEmpty()) {
-            command.err << CliText::tr("%1 n'est pas écrit : %2.\n(--no-history l'écrit sans "
-                                       "garder ce qu'il remplace)")
+            command.err << CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé "
+                                       "(%2).\n(--no-history l'écrit sans garder ce qu'il "
+                                       "remplace)")
                                .arg(path, problem)
                         << '\n';
             return kTrouble;

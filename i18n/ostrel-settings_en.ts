@@ -289,14 +289,6 @@ English when English comes first, French otherwise.
         <translation>settings loaded</translation>
     </message>
     <message>
-        <source>Les réglages qui sont sur l&apos;ostrel n&apos;ont pas pu être gardés avant d&apos;être remplacés (%1) : cette écriture ne pourra pas être défaite.
-
-Écrire quand même sur l&apos;ostrel ?</source>
-        <translation>The settings on the player could not be kept before being replaced (%1): this write could not be undone.
-
-Write to the player anyway?</translation>
-    </message>
-    <message>
         <source> vos modifications on été effectués sur l&apos;ostrel</source>
         <translation> your changes were written to the player</translation>
     </message>
@@ -336,6 +328,14 @@ Remplacer les réglages qui sont sur l&apos;ostrel maintenant par ceux de la fen
 
 Replace the settings now on the player with the window&apos;s?</translation>
     </message>
+    <message>
+        <source>Les réglages qui sont sur l&apos;ostrel n&apos;ont pas pu être gardés dans l&apos;historique avant d&apos;être remplacés (%1) : cette écriture ne pourra pas être défaite.
+
+Écrire quand même sur l&apos;ostrel ?</source>
+        <translation>The settings on the player could not be kept in the history before being replaced (%1): this write could not be undone.
+
+Write to the player anyway?</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -346,10 +346,6 @@ Replace the settings now on the player with the window&apos;s?</translation>
     <message>
         <source>endommagée : on ne sait pas de quel ostrel elle vient</source>
         <translation>damaged: which player it came from is unknown</translation>
-    </message>
-    <message>
-        <source>l&apos;historique n&apos;a pas pu être gardé : %1</source>
-        <translation>the history could not be kept: %1</translation>
     </message>
     <message>
         <source>aucun dossier pour l&apos;historique</source>
@@ -435,30 +431,6 @@ Replace the settings now on the player with the window&apos;s?</translation>
 </context>
 <context>
     <name>PlayerLock</name>
-    <message>
-        <source>le dossier est en lecture seule</source>
-        <translation>the folder is read-only</translation>
-    </message>
-    <message>
-        <source>le disque est plein</source>
-        <translation>the disk is full</translation>
-    </message>
-    <message>
-        <source>l&apos;écriture y est refusée</source>
-        <translation>writing there is not allowed</translation>
-    </message>
-    <message>
-        <source>le dossier n&apos;existe pas et n&apos;a pas pu être créé</source>
-        <translation>the folder does not exist and could not be created</translation>
-    </message>
-    <message>
-        <source>erreur du système n° %1</source>
-        <translation>system error %1</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
     <message>
         <source>aucun dossier pour le verrou</source>
         <translation>no folder for the lock</translation>
@@ -1341,12 +1313,6 @@ first, so that a restore is undone by another one (restore 1).
         <translation>%1 is not written: the lock that stops two programs writing it at once could not be made (%2).</translation>
     </message>
     <message>
-        <source>%1 n&apos;est pas écrit : %2.
-(--no-history l&apos;écrit sans garder ce qu&apos;il remplace)</source>
-        <translation>%1 is not written: %2.
-(--no-history writes it without keeping what it replaces)</translation>
-    </message>
-    <message>
         <source>%1 : trop grand pour un document ostrel-settings</source>
         <translation>%1: too large for an ostrel-settings document</translation>
     </message>
@@ -1397,6 +1363,12 @@ first, so that a restore is undone by another one (restore 1).
     <message>
         <source>ostrelctl : la sortie standard n&apos;a pas pu être écrite (%1)</source>
         <translation>ostrelctl: the standard output could not be written (%1)</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : l&apos;historique n&apos;a pas pu être gardé (%2).
+(--no-history l&apos;écrit sans garder ce qu&apos;il remplace)</source>
+        <translation>%1 is not written: the history could not be kept (%2).
+(--no-history writes it without keeping what it replaces)</translation>
     </message>
 </context>
 </TS>

@@ -105,14 +105,11 @@ QString History::playerFolder(const QString& player) const {
 
 QString History::keep(const QString& player, const QByteArray& bytes, const QDateTime& now) const {
     const QString folder = playerFolder(player);
-    const auto failure = [&](const QString& reason) {
-        return HistoryText::tr("l'historique n'a pas pu être gardé : %1").arg(reason);
-    };
     if (folder_.isEmpty()) {
-        return failure(HistoryText::tr("aucun dossier pour l'historique"));
+        return HistoryText::tr("aucun dossier pour l'historique");
     }
     if (!QDir().mkpath(folder)) {
-        return failure(HistoryText::tr("le dossier %1 ne peut pas être créé").arg(folder));
+        return HistoryText::tr("le dossier %1 ne peut pas être créé").arg(folder);
     }
     const QStringList names = entryNames(folder);
     QString name = entryName(now);
@@ -130,7 +127,7 @@ QString History::keep(const QString& player, const QByteArray& bytes, const QDat
     // its own: a crash leaves it whole or not at all.
     if (const std::optional<int> error =
             replaceFileWhole(joinPath(folder, name), entryText(player, bytes, now), 0600)) {
-        return failure(folderWriteReason(*error, folder));
+        return folderWriteReason(*error, folder);
     }
     for (qsizetype k = 0; k + kEntriesPerPlayer < names.size() + 1; ++k) {
         QFile::remove(joinPath(folder, names[k]));

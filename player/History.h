@@ -33,8 +33,8 @@ public:
     // Keeps `bytes` as the newest entry of `player`, unless its newest entry
     // already holds exactly them; written and flushed to the disk before this
     // returns, and the oldest ones past the hundredth removed. Empty on
-    // success; otherwise why the entry could not be kept, in French, and
-    // nothing half-kept is left.
+    // success; otherwise why the entry could not be kept ("le disque est
+    // plein"), in the user's language, and nothing half-kept is left.
     QString keep(const QString& player, const QByteArray& bytes,
                  const QDateTime& now = QDateTime::currentDateTimeUtc()) const;
 

@@ -1,6 +1,7 @@
 #include "PlayerLock.h"
 
 #include "settings/RegularFile.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsProbe.h"
 
 #include <QCoreApplication>
@@ -20,40 +21,10 @@ namespace {
 struct PlayerLockText {
     Q_DECLARE_TR_FUNCTIONS(PlayerLock)
 };
-} // namespace
-
-namespace {
 // What the holder writes into the lock file, so that a refusal can name it;
 // both the same length, so that one write replaces the other whole.
 constexpr char kWindowMark[] = "window \n";
 constexpr char kCommandMark[] = "command\n";
-
-QString systemProblem(const QString& folder, int error) {
-    QString reason;
-    switch (error) {
-    case EROFS:
-        reason = PlayerLockText::tr("le dossier est en lecture seule");
-        break;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        reason = PlayerLockText::tr("le disque est plein");
-        break;
-    case EACCES:
-    case EPERM:
-        reason = PlayerLockText::tr("l'écriture y est refusée");
-        break;
-    case ENOENT:
-    case ENOTDIR:
-        reason = PlayerLockText::tr("le dossier n'existe pas et n'a pas pu être créé");
-        break;
-    default:
-        reason = PlayerLockText::tr("erreur du système n° %1").arg(error);
-        break;
-    }
-    return PlayerLockText::tr("%1 : %2").arg(folder, reason);
-}
 
 QString hex(quint64 number) {
     return QString::number(number, 16);
@@ -122,7 +93,7 @@ PlayerLock::Outcome PlayerLock::tryOnce() {
     }
     const QByteArray folder = QFile::encodeName(folder_);
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
-        problem_ = systemProblem(folder_, errno);
+        problem_ = folderWriteReason(errno, folder_);
         return Outcome::Unavailable;
     }
     // A folder another user made (or could write into) would let them
@@ -136,7 +107,7 @@ PlayerLock::Outcome PlayerLock::tryOnce() {
     const int fd = ::open(QFile::encodeName(path_).constData(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        problem_ = systemProblem(folder_, errno);
+        problem_ = folderWriteReason(errno, folder_);
         return Outcome::Unavailable;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -151,7 +122,7 @@ PlayerLock::Outcome PlayerLock::tryOnce() {
     const ssize_t count = ::pread(fd, mark, sizeof mark - 1, 0);
     ::close(fd);
     if (error != EWOULDBLOCK) {
-        problem_ = systemProblem(folder_, error);
+        problem_ = folderWriteReason(error, folder_);
         return Outcome::Unavailable;
     }
     // A holder that has not written its mark yet is a command just starting.
