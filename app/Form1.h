@@ -100,6 +100,7 @@ private:
     void centreOnScreen();
     void disableWriting();
     bool takePlayerLock(const QString& playerFile);
+    bool lockIsOnPlayerFile(const FileContents& onPlayer);
     std::optional<FileContents> replaceablePlayerFile();
     bool keptInHistory(const FileContents& onPlayer);
 

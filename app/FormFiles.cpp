@@ -117,7 +117,7 @@ void Form1::enreg_ostrel_Click() {
     SettingsPath = DeviceSettingsPath;
     // What it replaces is kept in the history first, so that it can be undone.
     const std::optional<FileContents> onPlayer = replaceablePlayerFile();
-    if (!onPlayer || !keptInHistory(*onPlayer)) {
+    if (!onPlayer || !lockIsOnPlayerFile(*onPlayer) || !keptInHistory(*onPlayer)) {
         // The success of an earlier write must not stay on the status line.
         Label10->warnUnsaved();
         return;

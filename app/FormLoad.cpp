@@ -62,9 +62,10 @@ bool Form1::Form_Load() {
 
 bool Form1::takePlayerLock(const QString& playerFile) {
     // A second window on the same player would silently undo this one's edits.
-    playerLock_ =
+    auto lock =
         std::make_unique<PlayerLock>(seams_.lockFolder, playerFile, PlayerLock::Holder::Window);
-    switch (playerLock_->take(PlayerLock::kCommandPatience)) {
+    const PlayerLock::Outcome outcome = lock->take(PlayerLock::kCommandPatience);
+    switch (outcome) {
     case PlayerLock::Outcome::Taken:
         break;
     case PlayerLock::Outcome::HeldByWindow:
@@ -77,14 +78,29 @@ bool Form1::takePlayerLock(const QString& playerFile) {
         return false;
     case PlayerLock::Outcome::Unavailable:
         // Said once; the window works without it.
-        seams_.messages.show(
-            tr("Le verrou qui réserve l'ostrel à cette fenêtre n'a pas pu être créé "
-               "(%1). La fenêtre fonctionne, mais rien n'empêchera une autre fenêtre "
-               "ou une commande ostrelctl d'écrire sur l'ostrel en même temps.")
-                .arg(playerLock_->problem()));
+        if (!playerLock_) {
+            seams_.messages.show(
+                tr("Le verrou qui réserve l'ostrel à cette fenêtre n'a pas pu être créé "
+                   "(%1). La fenêtre fonctionne, mais rien n'empêchera une autre fenêtre "
+                   "ou une commande ostrelctl d'écrire sur l'ostrel en même temps.")
+                    .arg(lock->problem()));
+        }
         break;
     }
+    playerLock_ = std::move(lock); // the lock of another file, if any, is let go
     return true;
+}
+
+bool Form1::lockIsOnPlayerFile(const FileContents& onPlayer) {
+    // Another file in the player's place (another player, or the file
+    // replaced) is locked before it is written; a write that will fail
+    // keeps the lock it has.
+    if (seams_.lockFolder.isEmpty() || !onPlayer.ok() ||
+        (playerLock_ &&
+         playerLock_->path() == PlayerLock::pathFor(seams_.lockFolder, DeviceSettingsPath))) {
+        return true;
+    }
+    return takePlayerLock(DeviceSettingsPath);
 }
 
 void Form1::centreOnScreen() {

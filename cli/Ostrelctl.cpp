@@ -1,6 +1,7 @@
 #include "Ostrelctl.h"
 
 #include "Commands.h"
+#include "player/History.h"
 
 #include <QTextStream>
 
@@ -10,12 +11,19 @@ using Handler = int (*)(const Command&);
 struct Entry {
     const char* name;
     Handler run;
+    bool userFolders = false; // the lock or the history: looked up only then
 };
 
 constexpr Entry kCommands[] = {
-    {"find", findCommand},     {"show", showCommand},       {"check", checkCommand},
-    {"diff", diffCommand},     {"set", setCommand},         {"export", exportCommand},
-    {"import", importCommand}, {"history", historyCommand}, {"restore", restoreCommand},
+    {"find", findCommand},
+    {"show", showCommand},
+    {"check", checkCommand},
+    {"diff", diffCommand},
+    {"set", setCommand, true},
+    {"export", exportCommand},
+    {"import", importCommand, true},
+    {"history", historyCommand, true},
+    {"restore", restoreCommand, true},
 };
 
 // Options that only some commands take.
@@ -48,6 +56,15 @@ QString misplacedOption(const Invocation& invocation) {
     return QString();
 }
 } // namespace
+
+void setUserFolders(CliSeams& seams, const UserIds& ids) {
+    const UserAccount account = actingAccount(ids);
+    seams.lockFolder = PlayerLock::folderFor(account);
+    seams.historyFolder = userHistoryFolder(account);
+    seams.owner = account;
+    seams.otherLockFolders =
+        ids.effective == 0 ? PlayerLock::everyUsersFolders(ids.everyAccount()) : QStringList();
+}
 
 int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
                  const CliSeams& seams) {
@@ -83,6 +100,11 @@ int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& er
                        .arg(QLatin1String(entry.name), option)
                 << '\n';
             return kTrouble;
+        }
+        if (entry.userFolders && seams.userIds) {
+            CliSeams found = seams;
+            setUserFolders(found, *seams.userIds);
+            return entry.run(Command{*invocation, out, err, found});
         }
         return entry.run(Command{*invocation, out, err, seams});
     }

@@ -20,7 +20,18 @@ struct CliSeams {
     QString historyFolder = {};       // where writes keep what they replace
     // How long a write waits for another command to finish with the player.
     std::chrono::milliseconds lockPatience = PlayerLock::kCommandPatience;
+    QStringList otherLockFolders = {}; // root's look into every user's lock folder
+    // Who the lock and history files are made as (root through sudo: the user).
+    std::optional<UserAccount> owner = {};
+    // When set, the four above are found for these ids (setUserFolders) by
+    // the commands that need them.
+    std::optional<UserIds> userIds = {};
 };
+
+// The lock and history folders of the user a command works for (see
+// actingAccount), and that user as their owner; root, through sudo or not,
+// also looks into every user's lock folder.
+void setUserFolders(CliSeams& seams, const UserIds& ids);
 
 // 0: done; 1: the answer is no (not found, not valid, different);
 // 2: bad usage, a refused value, or a file that cannot be read or written.

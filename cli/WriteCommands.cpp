@@ -63,7 +63,8 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
         return {};
     }
     auto lock =
-        std::make_unique<PlayerLock>(command.seams.lockFolder, path, PlayerLock::Holder::Command);
+        std::make_unique<PlayerLock>(command.seams.lockFolder, path, PlayerLock::Holder::Command,
+                                     command.seams.otherLockFolders, command.seams.owner);
     const PlayerLock::Outcome outcome = lock->take(command.seams.lockPatience);
     if (outcome == PlayerLock::Outcome::Taken) {
         return {std::move(lock), false};
@@ -100,8 +101,9 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
         return kDone;
     }
     if (!replaced.isEmpty() && !command.invocation.noHistory) {
-        const QString problem =
-            History(command.seams.historyFolder).keep(command.playerIdOf(path), replaced);
+        const QString player = command.playerIdOf(path);
+        const ActingAs owner(command.seams.owner); // never a file of root's in a user's home
+        const QString problem = History(command.seams.historyFolder).keep(player, replaced);
         if (!problem.isEmpty()) {
             command.err << CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé "
                                        "(%2).\n(--no-history l'écrit sans garder ce qu'il "

@@ -2,9 +2,6 @@
 #include "Ostrelctl.h"
 #include "i18n/Language.h"
 
-#include "player/History.h"
-#include "player/PlayerLock.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
@@ -77,8 +74,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliSeams seams;
-    seams.lockFolder = PlayerLock::defaultFolder();
-    seams.historyFolder = userHistoryFolder();
+    seams.userIds = UserIds::ofProcess();
     seams.input = &input;
     int code = runOstrelctl(*arguments, out, err, seams);
 

@@ -439,6 +439,10 @@ Write to the player anyway?</translation>
         <source>%1 : ce dossier n&apos;est pas à vous seul</source>
         <translation>%1: this folder is not yours alone</translation>
     </message>
+    <message>
+        <source>%1 : le verrou change sans cesse</source>
+        <translation>%1: the lock keeps changing</translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>

@@ -166,6 +166,6 @@ QList<QList<HistoryEntry>> History::everyPlayer() const {
     return players;
 }
 
-QString userHistoryFolder() {
-    return joinPath(userDataFolder(), QStringLiteral("history"));
+QString userHistoryFolder(const UserAccount& account) {
+    return joinPath(userDataFolder(account), QStringLiteral("history"));
 }

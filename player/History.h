@@ -53,5 +53,7 @@ private:
     QString folder_;
 };
 
-// The user's history/ folder, in the data folder both programs share.
-QString userHistoryFolder();
+struct UserAccount;
+
+// The history/ folder of the user's data folder, which both programs share.
+QString userHistoryFolder(const UserAccount& account);

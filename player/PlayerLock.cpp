@@ -1,11 +1,11 @@
 #include "PlayerLock.h"
 
-#include "settings/RegularFile.h"
+#include "settings/FileIdentity.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsProbe.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,49 +26,112 @@ struct PlayerLockText {
 constexpr char kWindowMark[] = "window \n";
 constexpr char kCommandMark[] = "command\n";
 
-QString hex(quint64 number) {
-    return QString::number(number, 16);
+bool isFolderOf(const QString& path, uid_t user) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == user;
+}
+
+// Whether `path` still names the open file: its last holder may have removed
+// it between our opening it and locking it.
+bool stillNamed(int fd, const QString& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// The user's folder, made when missing (its parents as any folder of the
+// user's); empty, or why it may not be used.
+QString madeFolder(const QString& folder) {
+    const QByteArray native = QFile::encodeName(folder);
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(QFileInfo(folder).absolutePath())) {
+        return folderWriteReason(errno, folder);
+    }
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+        return folderWriteReason(errno, folder);
+    }
+    // A folder another user made (or could write into) would let them
+    // replace the lock: it is not used.
+    struct stat status {};
+    if (::lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return PlayerLockText::tr("%1 : ce dossier n'est pas à vous seul").arg(folder);
+    }
+    return QString();
 }
 } // namespace
 
-QString PlayerLock::defaultFolder() {
-    const uid_t user = ::geteuid();
-    const QString runtime = QStringLiteral("/run/user/%1").arg(user);
-    struct stat status {};
-    if (::stat(QFile::encodeName(runtime).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
-        status.st_uid == user) {
+QString PlayerLock::folderFor(const UserAccount& account, const QString& runtimeRoot) {
+    const QString runtime = joinPath(runtimeRoot, QString::number(account.uid));
+    if (isFolderOf(runtime, account.uid)) {
         return runtime;
     }
-    return QStringLiteral("/tmp/ostrel-settings-%1").arg(user);
+    if (!QDir::isAbsolutePath(account.home)) {
+        return QString();
+    }
+    return joinPath(account.home, QStringLiteral(".local/state/ostrel-settings"));
+}
+
+QString PlayerLock::defaultFolder() {
+    UserIds ids = UserIds::ofProcess();
+    ids.sudoUid.clear();
+    return folderFor(actingAccount(ids));
+}
+
+QStringList PlayerLock::everyUsersFolders(const QList<UserAccount>& accounts,
+                                          const QString& runtimeRoot) {
+    QStringList candidates;
+    for (const QString& name : QDir(runtimeRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        candidates.append(joinPath(runtimeRoot, name));
+    }
+    for (const UserAccount& account : accounts) {
+        if (QDir::isAbsolutePath(account.home)) {
+            candidates.append(
+                joinPath(account.home, QStringLiteral(".local/state/ostrel-settings")));
+        }
+    }
+    QStringList folders;
+    for (const QString& folder : candidates) {
+        if (!folders.contains(folder) && QFileInfo(folder).isDir()) {
+            folders.append(folder);
+        }
+    }
+    return folders;
 }
 
 QString PlayerLock::pathFor(const QString& folder, const QString& settingsFile) {
-    QString key;
-    if (const std::optional<FileIdentity> file = fileIdentity(settingsFile)) {
-        key = hex(file->device) + u'-' + hex(file->inode);
-    } else {
-        // A file still to be made: its folder's identity and its name.
-        const QFileInfo info(settingsFile);
-        const std::optional<FileIdentity> parent = fileIdentity(info.absolutePath());
-        const QString name = parent ? info.fileName() : info.absoluteFilePath();
-        key = (parent ? hex(parent->device) + u'-' + hex(parent->inode) + u'-' : QString()) +
-              QString::fromLatin1(
-                  QCryptographicHash::hash(QFile::encodeName(name), QCryptographicHash::Sha1)
-                      .toHex()
-                      .left(16));
-    }
-    return joinPath(folder, QStringLiteral("ostrel-settings-%1.lock").arg(key));
+    const FileIdentity file =
+        futureFileIdentity(settingsFile)
+            .value_or(FileIdentity{0, 0, QFileInfo(settingsFile).absoluteFilePath()});
+    return joinPath(folder, QStringLiteral("ostrel-settings-%1.lock").arg(file.key()));
 }
 
-PlayerLock::PlayerLock(QString folder, const QString& settingsFile, Holder holder)
+PlayerLock::PlayerLock(QString folder, const QString& settingsFile, Holder holder,
+                       QStringList otherFolders, std::optional<UserAccount> owner)
     : folder_(std::move(folder))
     , path_(folder_.isEmpty() ? QString() : pathFor(folder_, settingsFile))
-    , holder_(holder) {}
+    , file_(settingsFile)
+    , holder_(holder)
+    , otherFolders_(std::move(otherFolders))
+    , owner_(std::move(owner)) {
+    otherFolders_.removeAll(folder_);
+}
 
 PlayerLock::~PlayerLock() {
-    if (fd_ >= 0) {
-        ::close(fd_); // lets go of the lock
+    letGo();
+}
+
+void PlayerLock::letGo() {
+    // Removed while still held, and only when it is still ours: a waiter
+    // that opened it meanwhile sees it gone and opens the new one.
+    for (const Held& held : held_) {
+        if (stillNamed(held.fd, held.path)) {
+            ::unlink(QFile::encodeName(held.path).constData());
+        }
+        ::close(held.fd);
     }
+    held_.clear();
 }
 
 PlayerLock::Outcome PlayerLock::take(std::chrono::milliseconds patience) {
@@ -84,48 +147,75 @@ PlayerLock::Outcome PlayerLock::take(std::chrono::milliseconds patience) {
 }
 
 PlayerLock::Outcome PlayerLock::tryOnce() {
-    if (fd_ >= 0) {
+    if (!held_.isEmpty()) {
         return Outcome::Taken;
     }
     if (folder_.isEmpty()) {
         problem_ = PlayerLockText::tr("aucun dossier pour le verrou");
         return Outcome::Unavailable;
     }
-    const QByteArray folder = QFile::encodeName(folder_);
-    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
-        problem_ = folderWriteReason(errno, folder_);
-        return Outcome::Unavailable;
+    std::optional<Held> own;
+    {
+        const ActingAs maker(owner_);
+        problem_ = madeFolder(folder_);
+        if (!problem_.isEmpty()) {
+            return Outcome::Unavailable;
+        }
+        if (const Outcome outcome = hold(path_, true, own); outcome != Outcome::Taken) {
+            return outcome;
+        }
     }
-    // A folder another user made (or could write into) would let them
-    // replace the lock: it is not used.
-    struct stat status {};
-    if (::lstat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        problem_ = PlayerLockText::tr("%1 : ce dossier n'est pas à vous seul").arg(folder_);
-        return Outcome::Unavailable;
+    held_.append(*own);
+    // Root also finds whoever holds the player in another user's folder.
+    for (const QString& folder : otherFolders_) {
+        std::optional<Held> theirs;
+        const Outcome outcome = hold(pathFor(folder, file_), false, theirs);
+        if (outcome == Outcome::HeldByWindow || outcome == Outcome::HeldByCommand) {
+            letGo();
+            return outcome;
+        }
+        if (theirs) {
+            held_.append(*theirs);
+        }
     }
-    const int fd = ::open(QFile::encodeName(path_).constData(),
-                          O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        problem_ = folderWriteReason(errno, folder_);
-        return Outcome::Unavailable;
+    return Outcome::Taken;
+}
+
+PlayerLock::Outcome PlayerLock::hold(const QString& path, bool make, std::optional<Held>& held) {
+    const QByteArray native = QFile::encodeName(path);
+    // A few times at most: each turn, another holder has just let it go.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(native.constData(),
+                              O_RDWR | O_NOFOLLOW | O_CLOEXEC | (make ? O_CREAT : 0), 0600);
+        if (fd < 0 && !make && errno == ENOENT) {
+            return Outcome::Taken; // no one holds it there
+        }
+        if (fd < 0) {
+            problem_ = folderWriteReason(errno, QFileInfo(path).absolutePath());
+            return Outcome::Unavailable;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            char mark[sizeof kWindowMark] = {};
+            const ssize_t count = ::pread(fd, mark, sizeof mark - 1, 0);
+            ::close(fd);
+            if (error != EWOULDBLOCK) {
+                problem_ = folderWriteReason(error, QFileInfo(path).absolutePath());
+                return Outcome::Unavailable;
+            }
+            // A holder that has not written its mark yet is a command just starting.
+            return count > 0 && QByteArray(mark) == kWindowMark ? Outcome::HeldByWindow
+                                                                : Outcome::HeldByCommand;
+        }
+        if (stillNamed(fd, path)) {
+            const char* mark = holder_ == Holder::Window ? kWindowMark : kCommandMark;
+            // Only a refusal's wording depends on it: a full disk does not undo the lock.
+            (void)::pwrite(fd, mark, sizeof kWindowMark - 1, 0);
+            held = Held{fd, path};
+            return Outcome::Taken;
+        }
+        ::close(fd);
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        const char* mark = holder_ == Holder::Window ? kWindowMark : kCommandMark;
-        // Only a refusal's wording depends on it: a full disk does not undo the lock.
-        (void)::pwrite(fd, mark, sizeof kWindowMark - 1, 0);
-        fd_ = fd;
-        return Outcome::Taken;
-    }
-    const int error = errno;
-    char mark[sizeof kWindowMark] = {};
-    const ssize_t count = ::pread(fd, mark, sizeof mark - 1, 0);
-    ::close(fd);
-    if (error != EWOULDBLOCK) {
-        problem_ = folderWriteReason(error, folder_);
-        return Outcome::Unavailable;
-    }
-    // A holder that has not written its mark yet is a command just starting.
-    return count > 0 && QByteArray(mark) == kWindowMark ? Outcome::HeldByWindow
-                                                        : Outcome::HeldByCommand;
+    problem_ = PlayerLockText::tr("%1 : le verrou change sans cesse").arg(path);
+    return Outcome::Unavailable;
 }

@@ -1,11 +1,11 @@
 #include "ProgramPlaces.h"
 
+#include "UserAccount.h"
 #include "settings/SettingsProbe.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -32,15 +32,20 @@ ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFol
 }
 
 QString userDataFolder() {
+    UserIds ids = UserIds::ofProcess();
+    ids.sudoUid.clear();
+    return userDataFolder(actingAccount(ids));
+}
+
+QString userDataFolder(const UserAccount& account) {
     // The same folder for the window and ostrelctl, whatever each program is
     // called: $XDG_DATA_HOME, else ~/.local/share, with the home folder taken
-    // from the user's account when $HOME is missing.
+    // from the user's account when $HOME is missing, or may be root's.
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(data)) {
-        QString home = qEnvironmentVariable("HOME");
+        QString home = account.throughSudo ? QString() : qEnvironmentVariable("HOME");
         if (!QDir::isAbsolutePath(home)) {
-            const struct passwd* account = ::getpwuid(::geteuid());
-            home = account != nullptr ? QFile::decodeName(account->pw_dir) : QString();
+            home = account.home;
         }
         data = joinPath(home, QStringLiteral(".local/share"));
     }

@@ -8,7 +8,6 @@
 #include <libmount/libmount.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 // Network and remote file systems that libmount does not know as such.
@@ -24,35 +23,7 @@ const QStringList kRemoteTypes{
     QStringLiteral("fuse.cephfs"),    QStringLiteral("fuse.ceph-fuse"),
     QStringLiteral("fuse.httpdirfs"), QStringLiteral("fuse.onedriver"),
 };
-
-struct TableDeleter {
-    void operator()(libmnt_table* table) const { mnt_unref_table(table); }
-};
 } // namespace
-
-QList<Mount> readMountTable(const QString& path) {
-    const std::unique_ptr<libmnt_table, TableDeleter> table(
-        mnt_new_table_from_file(QFile::encodeName(path).constData()));
-    if (!table) {
-        return {};
-    }
-    QList<Mount> mounts;
-    libmnt_iter* iterator = mnt_new_iter(MNT_ITER_FORWARD);
-    libmnt_fs* fs = nullptr;
-    while (mnt_table_next_fs(table.get(), iterator, &fs) == 0) {
-        const char* target = mnt_fs_get_target(fs);
-        const char* type = mnt_fs_get_fstype(fs);
-        const char* source = mnt_fs_get_srcpath(fs);
-        if (target != nullptr) {
-            const QString root = QFile::decodeName(target);
-            mounts.append({root, QString::fromUtf8(type ? type : ""),
-                           source ? QFile::decodeName(source) : QString(),
-                           QFile::encodeName(root) == QByteArray(target)});
-        }
-    }
-    mnt_free_iter(iterator);
-    return mounts;
-}
 
 bool mayHoldPlayer(const QString& type) {
     const QByteArray name = type.toUtf8();

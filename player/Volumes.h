@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/MountTable.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,21 +21,6 @@ public:
     // folder's path.
     virtual QString playerId(const QString& root) const;
 };
-
-// One line of the mount table: where a file system is mounted, and its type.
-struct Mount {
-    QString root;
-    QString type;
-    QString source;    // the device mounted, when it is one
-    bool spelt = true; // false: the folder's name is not UTF-8, and `root` is not its name
-};
-
-inline const QString kMountTable = QStringLiteral("/proc/self/mountinfo");
-
-// Reads a mount table (the format of /proc/self/mountinfo, or of fstab)
-// without touching any of its mounts; escaped names (\040 for a blank) come
-// out as the folder is spelt. Empty when the table cannot be read.
-QList<Mount> readMountTable(const QString& path);
 
 // False for network and remote file systems, whose server may be gone and
 // block any look at them for minutes, and for pseudo file systems: the player

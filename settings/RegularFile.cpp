@@ -22,10 +22,6 @@ FileContents failed(ReadFailure failure) {
     return contents;
 }
 
-FileIdentity identityOf(const struct stat& status) {
-    return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
-}
-
 // Closes the descriptor however the reading ends.
 struct Descriptor {
     int fd;
@@ -56,7 +52,7 @@ FileContents readRegularFile(const QString& path, qint64 limit) {
         return failed(ReadFailure::NotARegularFile);
     }
     FileContents contents;
-    contents.identity = identityOf(status);
+    contents.identity = identityOfOpenFile(file.fd).value_or(FileIdentity{});
     // One byte past the limit tells a file that is too large.
     contents.bytes.resize(limit + 1);
     qint64 filled = 0;
@@ -98,14 +94,6 @@ FileContents readToEnd(QIODevice& device, qint64 limit) {
         }
     }
     return contents;
-}
-
-std::optional<FileIdentity> fileIdentity(const QString& path) {
-    struct stat status {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    return identityOf(status);
 }
 
 QString readFailureText(ReadFailure failure) {

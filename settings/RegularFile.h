@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,14 +12,6 @@ class QIODevice;
 // Reading a file that a user names, which may not be one: a FIFO would block
 // for ever on opening, a device would never end. Only regular files are read,
 // and opening one never blocks.
-
-// Which file a path leads to, whatever its spelling: a second mount of the
-// same disk, a bind mount or a hard link lead to the same one.
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 
 enum class ReadFailure { None, Missing, NotARegularFile, TooLarge, Unreadable };
 
@@ -33,9 +27,6 @@ FileContents readRegularFile(const QString& path, qint64 limit);
 
 // A stream (standard input, a pipe) to its end, when it holds at most `limit` bytes.
 FileContents readToEnd(QIODevice& device, qint64 limit);
-
-// The file `path` leads to (links followed); none when it cannot be looked at.
-std::optional<FileIdentity> fileIdentity(const QString& path);
 
 // Why a file was not read, in French: "fichier absent"...
 QString readFailureText(ReadFailure failure);

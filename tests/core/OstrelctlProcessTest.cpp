@@ -4,7 +4,6 @@
 #include "support/Spawn.h"
 #include "support/ValidImages.h"
 
-#include "player/PlayerLock.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
 
@@ -46,12 +45,6 @@ public:
         SpawnOptions options;
         options.environment = {"XDG_DATA_HOME=" + QFile::encodeName(dir_.filePath("data"))};
         return options;
-    }
-    ~Folder() {
-        // The lock files named after this folder's files.
-        for (const QString& name : entries()) {
-            QFile::remove(PlayerLock::pathFor(PlayerLock::defaultFolder(), dir_.filePath(name)));
-        }
     }
 
 private:

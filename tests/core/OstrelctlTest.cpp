@@ -3,6 +3,7 @@
 #include "cli/Ostrelctl.h"
 #include "support/CliRig.h"
 
+#include "player/History.h"
 #include "player/PlayerLock.h"
 #include "settings/Fields.h"
 #include "settings/NamedSettings.h"
@@ -11,6 +12,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -254,9 +256,10 @@ TEST(Ostrelctl, NothingIsWrittenToAFileTheWindowWouldNotWriteBack) {
     }
 }
 
-// Whoever holds the player's lock, by whatever name of the file, set and
-// import write nothing and say who holds it; a lock that cannot be made
-// stops them too. Reading is never held up.
+// Whoever holds the player's lock, by whatever name of the file and in
+// whichever user's folder root looks into, set and import write nothing and
+// say who holds it; a lock that cannot be made stops them too. Reading is
+// never held up, and no lock file outlives its holder.
 TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
     std::mt19937 random(17);
     Cli cli;
@@ -269,6 +272,8 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
     const QString linkedFolder = cli.path(QStringLiteral("linked"));
     ASSERT_TRUE(QFile::link(cli.path(QString()), linkedFolder));
     const QString notAFolder = cli.put(QStringLiteral("not-a-folder"), "x");
+    const QString usersFolder = cli.path(QStringLiteral("another-user-run"));
+    QDir().mkdir(usersFolder);
 
     using Holder = PlayerLock::Holder;
     const struct {
@@ -277,6 +282,7 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
         Holder holder;
         QString lockFolder;
         const char* said;
+        QString heldIn = {}; // the holder's lock folder, when not the command's
     } cases[] = {
         {"window", file, Holder::Window, cli.lockFolder(), "fenêtre"},
         {"window by a hard link", hardLink, Holder::Window, cli.lockFolder(), "fenêtre"},
@@ -284,11 +290,14 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
          cli.lockFolder(), "fenêtre"},
         {"command", file, Holder::Command, cli.lockFolder(), "autre commande"},
         {"no lock folder", QString(), Holder::Window, notAFolder + "/run", "verrou"},
+        {"another user's window, seen by root", file, Holder::Window, cli.lockFolder(), "fenêtre",
+         usersFolder},
     };
+    cli.otherLocks = {usersFolder};
     for (const auto& c : cases) {
         std::optional<PlayerLock> holder;
         if (!c.heldAs.isEmpty()) {
-            holder.emplace(cli.lockFolder(), c.heldAs, c.holder);
+            holder.emplace(c.heldIn.isEmpty() ? cli.lockFolder() : c.heldIn, c.heldAs, c.holder);
             ASSERT_EQ(holder->take(), PlayerLock::Outcome::Taken) << c.what;
         }
         cli.locks = c.lockFolder;
@@ -303,6 +312,10 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
         EXPECT_EQ(imported.code, kTrouble) << c.what;
         EXPECT_TRUE(contents(file) == before) << c.what;
         EXPECT_EQ(cli.run({QStringLiteral("show"), file}).code, kDone) << c.what;
+    }
+    for (const QString& folder : {cli.lockFolder(), usersFolder}) {
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList())
+            << folder.toStdString();
     }
 }
 
@@ -322,6 +335,76 @@ TEST(Ostrelctl, TheLockFolderDoesNotDependOnTheEnvironment) {
     }
     EXPECT_EQ(withOther, without);
     EXPECT_EQ(PlayerLock::defaultFolder(), without);
+}
+
+// The lock folder is one that no other user can make first (which would
+// refuse every write for good): the runtime folder the system made for the
+// user, else one in the user's home. One that someone else owns is refused.
+TEST(PlayerLock, NoOtherUserCanMakeOrOwnTheLockFolder) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving folders to other users needs root";
+    }
+    QTemporaryDir dir;
+    const QString run = dir.filePath("run"), home = dir.filePath("home");
+    for (const QString& folder : {run + "/0", run + "/4242", dir.filePath("squatted")}) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), folder.endsWith('0') ? 0 : 9, 9),
+                  0);
+    }
+    EXPECT_EQ(PlayerLock::folderFor({0, 0, home}, run), run + "/0");
+    EXPECT_EQ(PlayerLock::folderFor({4242, 1, home}, run), home + "/.local/state/ostrel-settings");
+    PlayerLock lock(dir.filePath("squatted"), dir.filePath("s.dat"), PlayerLock::Holder::Command);
+    EXPECT_EQ(lock.take(), PlayerLock::Outcome::Unavailable);
+    EXPECT_TRUE(QDir(dir.filePath("squatted")).isEmpty());
+}
+
+// Root, through sudo or not, never writes under a user's window. Through
+// sudo, its lock and history are the user's, in files the user owns: no file
+// of root's is left in the user's home to make the user's next write fail.
+TEST(Ostrelctl, RootNeverWritesUnderAUsersWindowAndSudoKeepsTheUsersHistory) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "acting as another user needs root";
+    }
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    Cli cli;
+    const QString home = cli.path(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkdir(home));
+    ASSERT_EQ(::chown(QFile::encodeName(home).constData(), 4242, 4242), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(cli.path(QString())).constData(), 0755), 0);
+    const UserAccount user{4242, 4242, home}, root{0, 0, cli.path(QStringLiteral("root"))};
+    std::mt19937 random(23);
+    const QString file = cli.put(QStringLiteral("player.dat"), randomBytes(random));
+    for (const QByteArray& sudoUid : {QByteArray("4242"), QByteArray()}) {
+        std::optional<PlayerLock> window;
+        {
+            const ActingAs asUser(user);
+            window.emplace(PlayerLock::folderFor(user), file, PlayerLock::Holder::Window);
+            ASSERT_EQ(window->take(), PlayerLock::Outcome::Taken);
+        }
+        CliSeams seams;
+        setUserFolders(seams, {0, sudoUid, [&](uid_t uid) { return uid ? user : root; },
+                               [&] {
+                                   return QList<UserAccount>{root, user};
+                               }});
+        std::tie(cli.locks, cli.otherLocks, cli.owner) =
+            std::tuple(seams.lockFolder, seams.otherLockFolders, seams.owner);
+        cli.history = sudoUid.isEmpty() ? cli.path(QStringLiteral("h")) : seams.historyFolder;
+        const QStringList set{QStringLiteral("set"), file,
+                              sudoUid.isEmpty() ? "contrast=3" : "contrast=2"};
+        EXPECT_EQ(cli.run(set).code, kTrouble) << sudoUid.data();
+        window.reset();
+        EXPECT_EQ(cli.run(set).code, kDone) << sudoUid.data();
+    }
+    EXPECT_EQ(History(home + "/.local/share/ostrel-settings/history").everyPlayer().size(), 1);
+    QDirIterator made(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
+    while (made.hasNext()) {
+        EXPECT_EQ(QFileInfo(made.next()).ownerId(), 4242u) << made.filePath().toStdString();
+    }
+    if (!savedData.isNull()) {
+        qputenv("XDG_DATA_HOME", savedData);
+    }
 }
 
 // What a command cannot do is said for what it is.

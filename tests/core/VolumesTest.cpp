@@ -1,11 +1,13 @@
 // Finding the player among the mounts without touching network shares.
 #include "player/Volumes.h"
+#include "settings/FileIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/sysmacros.h>
 
 namespace {
 void writeText(const QString& path, const QByteArray& text) {
@@ -63,4 +65,42 @@ TEST(SystemVolumes, GivenFoldersFirstThenLocalMountsByRootNetworkSharesNeverLook
     EXPECT_EQ(found->path(), player + "/settings.dat");
 
     EXPECT_EQ(SystemVolumes({given}, dir.filePath("no-such-table")).roots(), QStringList{given});
+}
+
+// The player's file must be the same file to every process whatever the
+// kernel's caches did: FAT makes up a new inode number each time it loads a
+// file, so there a file is its device and its path inside the file system,
+// however it is reached; elsewhere it is its inode.
+TEST(FileIdentity, OneFileOneIdentityWhateverTheInodeCacheDid) {
+    QTemporaryDir dir;
+    // One FAT disk (8:16) at two mount points and a folder of it bound elsewhere.
+    writeText(dir.filePath("mountinfo"), "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                         "40 21 8:16 / /media/a/OSTREL rw - vfat /dev/sdb rw\n"
+                                         "41 21 8:16 / /mnt/second rw - vfat /dev/sdb rw\n"
+                                         "42 21 8:16 /MUSIC /home/a/music rw - vfat /dev/sdb rw\n");
+    const QList<Mount> mounts = readMountTable(dir.filePath("mountinfo"));
+    const auto fat = [](quint64 inode, const char* path, quint64 device = makedev(8, 16)) {
+        return FileFacts{device, inode, 0x4d44, path};
+    };
+    const auto ext4 = [](quint64 inode, const char* path) {
+        return FileFacts{makedev(8, 1), inode, 0xEF53, path};
+    };
+    const struct {
+        const char* what;
+        FileFacts first, second;
+        bool same;
+    } cases[] = {
+        {"FAT, cache dropped", fat(3, "/media/a/OSTREL/s.dat"), fat(4, "/media/a/OSTREL/s.dat"), 1},
+        {"FAT, second mount", fat(3, "/media/a/OSTREL/s.dat"), fat(9, "/mnt/second/S.DAT"), 1},
+        {"FAT, bound folder", fat(3, "/media/a/OSTREL/Music/a"), fat(5, "/home/a/music/a"), 1},
+        {"FAT, another file", fat(3, "/media/a/OSTREL/s.dat"), fat(3, "/media/a/OSTREL/t.dat"), 0},
+        {"FAT, another disk", fat(3, "/mnt/second/s.dat"), fat(3, "/mnt/second/s.dat", 7), 0},
+        {"ext4, hard link", ext4(77, "/home/a.dat"), ext4(77, "/home/b.dat"), 1},
+        {"ext4, file replaced", ext4(77, "/home/a.dat"), ext4(78, "/home/a.dat"), 0},
+    };
+    for (const auto& c : cases) {
+        const FileIdentity first = identityFrom(c.first, mounts);
+        const FileIdentity second = identityFrom(c.second, mounts);
+        EXPECT_EQ(first == second && first.key() == second.key(), c.same) << c.what;
+    }
 }

@@ -8,6 +8,7 @@
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
 #include "player/History.h"
+#include "player/PlayerLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,6 +101,34 @@ TEST(Write, AFileChangedSinceItWasReadIsNeverReplacedUnasked) {
                 EXPECT_EQ(shown.rig.messages.asked.size(), c.asks ? 1 : 0) << what;
             }
         }
+    }
+}
+
+// Another file in the player's place, and the user says yes: that file's
+// lock is taken before it is written (refused, naming the holder, when
+// another window has it), and the old file's is let go.
+TEST(Write, AFileInThePlayersPlaceIsLockedBeforeItIsWritten) {
+    using Outcome = PlayerLock::Outcome;
+    for (const bool heldElsewhere : {false, true}) {
+        PlayerWindow shown;
+        shown.window->home->VScroll2->setLevel(9);
+        const QString file = shown.window->deviceSettingsPath(), old = file + ".old";
+        ASSERT_EQ(::rename(QFile::encodeName(file).constData(), QFile::encodeName(old).constData()),
+                  0);
+        writeFile(file, validPlayerBytes());
+        const auto lock = [&](const QString& name, PlayerLock::Holder holder) {
+            return std::make_unique<PlayerLock>(shown.rig.lockFolder, name, holder);
+        };
+        const auto other = lock(file, PlayerLock::Holder::Window);
+        ASSERT_TRUE(!heldElsewhere || other->take() == Outcome::Taken);
+        shown.rig.messages.answer = true;
+        shown.window->enreg_ostrel->click();
+
+        EXPECT_EQ(readFile(file) == shown.window->image().fileBytes(), !heldElsewhere);
+        EXPECT_EQ(shown.rig.messages.shown.size(), heldElsewhere ? 1 : 0);
+        EXPECT_EQ(lock(file, PlayerLock::Holder::Command)->take(), Outcome::HeldByWindow);
+        EXPECT_EQ(lock(old, PlayerLock::Holder::Command)->take(),
+                  heldElsewhere ? Outcome::HeldByWindow : Outcome::Taken);
     }
 }
 

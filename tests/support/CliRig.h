@@ -30,8 +30,10 @@ public:
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString lockFolder() const { return path(QStringLiteral("run")); }
-    QString locks;   // where the commands look for the player's lock
-    QString history; // where writes keep what they replace
+    QString locks;                    // where the commands look for the player's lock
+    QString history;                  // where writes keep what they replace
+    QStringList otherLocks;           // other users' lock folders, for root
+    std::optional<UserAccount> owner; // who the lock and history files are made as
 
     QString put(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
@@ -47,8 +49,8 @@ public:
         Result result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        const CliSeams seams{path(QStringLiteral("mountinfo")), locks, &stdinBuffer, history,
-                             std::chrono::milliseconds(300)};
+        const CliSeams seams{path(QStringLiteral("mountinfo")), locks,      &stdinBuffer, history,
+                             std::chrono::milliseconds(300),    otherLocks, owner};
         result.code = runOstrelctl(arguments, out, err, seams);
         out.flush();
         err.flush();
