@@ -116,6 +116,9 @@ void Form1::buildHomePage() {
     Label11->setGeometry(twipsRect(2400, 2760, 1215, 375));
     Label11->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     colours::fillSystemBackground(Label11);
+    historique = makeButton(this, QStringLiteral("historique"), tr("Historique..."),
+                            twipsRect(3840, 2760, 1935, 375));
+    connect(historique, &QPushButton::clicked, this, &Form1::historique_Click);
     home = new HomeOptions(SettingsImage_, *Label10, this);
 }
 
@@ -151,6 +154,9 @@ void Form1::wireHoverHelp() {
          QT_TR_NOOP("En appuyant sur ce bouton, vous avez accès aux modifications de l'égaliseur")},
         {Label14,
          QT_TR_NOOP("Vous pouvez envoyer toutes remarques ou suggestions à cette adresse")},
+        {historique,
+         QT_TR_NOOP("En appuyant sur ce bouton, vous voyez ce que chaque écriture a remplacé sur "
+                    "l'OSTREL, et vous pouvez le remettre")},
         {Label10, ""}, // the status line clears the strip, as the bare window does
     };
     for (const auto& [control, text] : texts) {
@@ -165,8 +171,8 @@ void Form1::wireHoverHelp() {
 void Form1::setKeyboardOrder() {
     // "Fin" first and "Ecrire ostrel" second, then the buttons in reading
     // order; the home page and the panels follow, each in its own order.
-    QWidget* const order[] = {fin,       enreg_ostrel, Command5, Command6, Command3,
-                              show_egal, Command9,     Command1, Command2, Command8};
+    QWidget* const order[] = {fin,      enreg_ostrel, Command5, Command6, Command3,  show_egal,
+                              Command9, Command1,     Command2, Command8, historique};
     for (std::size_t k = 1; k < std::size(order); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
@@ -188,6 +194,7 @@ void Form1::showPages(bool options, bool equalizer, bool fm, bool sound, bool ho
     srs->setVisible(sound);
     home->Frame8->setVisible(homePage);
     home->Frame13->setVisible(homePage);
+    historique->setVisible(homePage);
 }
 
 void Form1::Command5_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Seams.h"
+#include "player/History.h"
 #include "settings/FieldLayout.h"
 #include "settings/RegularFile.h"
 #include "settings/SettingsImage.h"
@@ -49,6 +50,7 @@ public:
     QPushButton* Command2; // "Lire sauvegarde"
     QPushButton* Command8; // "Sauvegarde "
     QPushButton* fin;
+    QPushButton* historique; // the player's history, on the home page
 
     StatusLine* Label10;
     QLabel* Label13; // help strip
@@ -87,6 +89,10 @@ public:
     void enreg_ostrel_Click(); // "Ecrire ostrel": the image goes to the player
     void Command8_Click();     // "Sauvegarde ": the image goes to the backup
     void Command2_Click();     // "Lire sauvegarde": the backup is loaded
+    void historique_Click();   // the history of the player's file, to put an entry back
+    // Puts a kept file back on the player as "Ecrire ostrel" writes, once the
+    // user says so, and shows it; false when it was not written.
+    bool restoreEntry(const HistoryEntry& entry);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override; // Form_MouseMove
@@ -103,6 +109,8 @@ private:
     bool lockIsOnPlayerFile(const FileContents& onPlayer);
     std::optional<FileContents> replaceablePlayerFile();
     bool keptInHistory(const FileContents& onPlayer);
+    bool writeToPlayer(const QByteArray& bytes);
+    History history() const;
 
     Seams seams_;
     SettingsImage SettingsImage_;
@@ -117,5 +125,5 @@ private:
     // The player's file as the window last read it or wrote it, to tell
     // whether something else has changed it since.
     std::optional<FileContents> onPlayer_;
-    QString playerId_; // which player it is, for the history of its file
+    PlayerIdentity player_; // which player it is, for the history of its file
 };

@@ -2,6 +2,7 @@
 // and the controls, the image to the player, the backup beside the program.
 #include "Form1.h"
 
+#include "HistoryDialog.h"
 #include "OptionGroup.h"
 #include "StatusLine.h"
 #include "options/HomeOptions.h"
@@ -65,43 +66,48 @@ void Form1::fin_init() {
 
 std::optional<FileContents> Form1::replaceablePlayerFile() {
     // The file read again just before it is written: another player in the
-    // same place, or another program, may have changed it since.
-    const FileContents now = readSettingsContents(DeviceSettingsPath);
-    const bool unreadable =
-        now.failure != ReadFailure::None && now.failure != ReadFailure::TooLarge;
-    if (unreadable) {
-        return now; // the write says what is wrong with it
-    }
-    const qint64 size = now.ok() ? now.bytes.size() : QFileInfo(DeviceSettingsPath).size();
-    if (const QStringList sizeWarnings = sizeMessages(size); !sizeWarnings.isEmpty()) {
-        for (const QString& warning : sizeWarnings) {
-            seams_.messages.show(warning);
+    // same place, or another program, may have changed it since. What the
+    // user knows to be there is what the window last read or wrote, or what
+    // a question has just shown; after each question the file is read once
+    // more, under its lock, and asked about again when it changed meanwhile.
+    std::optional<FileContents> known = onPlayer_;
+    for (;;) {
+        const FileContents now = readSettingsContents(DeviceSettingsPath);
+        const bool unreadable =
+            now.failure != ReadFailure::None && now.failure != ReadFailure::TooLarge;
+        if (unreadable) {
+            return now; // the write says what is wrong with it
         }
-        return std::nullopt;
+        const qint64 size = now.ok() ? now.bytes.size() : QFileInfo(DeviceSettingsPath).size();
+        if (const QStringList sizeWarnings = sizeMessages(size); !sizeWarnings.isEmpty()) {
+            for (const QString& warning : sizeWarnings) {
+                seams_.messages.show(warning);
+            }
+            return std::nullopt;
+        }
+        if (known && now.identity == known->identity && now.bytes == known->bytes) {
+            return now;
+        }
+        const QString question =
+            known && now.identity == known->identity
+                ? tr("Les réglages de l'ostrel ont changé depuis que cette fenêtre les a lus (un "
+                     "autre programme les a-t-il écrits ?).\n\nRemplacer les réglages qui sont "
+                     "sur l'ostrel maintenant par ceux de la fenêtre ?")
+                : tr("Le fichier settings.dat de l'ostrel n'est plus celui que cette fenêtre a "
+                     "lu (un autre ostrel est-il branché à sa place ?).\n\nRemplacer les "
+                     "réglages qui sont sur l'ostrel maintenant par ceux de la fenêtre ?");
+        if (!seams_.messages.ask(question) || !lockIsOnPlayerFile(now)) {
+            return std::nullopt;
+        }
+        known = now;
     }
-    if (onPlayer_ && now.identity == onPlayer_->identity && now.bytes == onPlayer_->bytes) {
-        return now;
-    }
-    const QString question =
-        onPlayer_ && now.identity == onPlayer_->identity
-            ? tr("Les réglages de l'ostrel ont changé depuis que cette fenêtre les a lus (un "
-                 "autre programme les a-t-il écrits ?).\n\nRemplacer les réglages qui sont sur "
-                 "l'ostrel maintenant par ceux de la fenêtre ?")
-            : tr("Le fichier settings.dat de l'ostrel n'est plus celui que cette fenêtre a lu "
-                 "(un autre ostrel est-il branché à sa place ?).\n\nRemplacer les réglages qui "
-                 "sont sur l'ostrel maintenant par ceux de la fenêtre ?");
-    if (!seams_.messages.ask(question)) {
-        return std::nullopt;
-    }
-    return now;
 }
 
 bool Form1::keptInHistory(const FileContents& onPlayer) {
     if (!onPlayer.ok()) {
         return true; // nothing to keep: the write says what is wrong
     }
-    const QString problem = History(joinPath(seams_.dataFolder, QStringLiteral("history")))
-                                .keep(playerId_, onPlayer.bytes);
+    const QString problem = history().keep(player_, onPlayer.bytes);
     if (problem.isEmpty()) {
         return true;
     }
@@ -112,29 +118,78 @@ bool Form1::keptInHistory(const FileContents& onPlayer) {
             .arg(problem));
 }
 
-void Form1::enreg_ostrel_Click() {
+History Form1::history() const {
+    return History(joinPath(seams_.dataFolder, QStringLiteral("history")));
+}
+
+bool Form1::writeToPlayer(const QByteArray& bytes) {
     // Always to the player, even when the image came from the backup.
     SettingsPath = DeviceSettingsPath;
-    // What it replaces is kept in the history first, so that it can be undone.
+    // What it replaces is kept in the history first, so that it can be
+    // undone; a write refused before the player is touched keeps nothing.
     const std::optional<FileContents> onPlayer = replaceablePlayerFile();
-    if (!onPlayer || !lockIsOnPlayerFile(*onPlayer) || !keptInHistory(*onPlayer)) {
+    std::optional<WriteOutcome> refusal;
+    if (onPlayer && onPlayer->ok()) {
+        refusal = playerFileRefusal(DeviceSettingsPath);
+    }
+    if (!onPlayer || (!refusal && !keptInHistory(*onPlayer))) {
         // The success of an earlier write must not stay on the status line.
         Label10->warnUnsaved();
-        return;
+        return false;
     }
-    const QByteArray bytes = SettingsImage_.fileBytes();
-    const WriteOutcome outcome = writePlayerFile(DeviceSettingsPath, bytes);
+    const WriteOutcome outcome = refusal ? *refusal : writePlayerFile(DeviceSettingsPath, bytes);
     if (!outcome.written) {
         Label10->warnUnsaved();
         seams_.messages.show(outcome.problem);
-        return;
+        return false;
     }
     // The file just read again is the one written.
     const FileIdentity written = onPlayer->ok()
                                      ? onPlayer->identity
                                      : fileIdentity(DeviceSettingsPath).value_or(FileIdentity{});
     onPlayer_ = FileContents{bytes, written, ReadFailure::None};
-    Label10->setText(tr(" vos modifications on été effectués sur l'ostrel"));
+    return true;
+}
+
+void Form1::enreg_ostrel_Click() {
+    if (writeToPlayer(SettingsImage_.fileBytes())) {
+        Label10->setText(tr(" vos modifications on été effectués sur l'ostrel"));
+    }
+}
+
+void Form1::historique_Click() {
+    auto* dialog =
+        new HistoryDialog(history().entries(player_), SettingsImage_, seams_.palette, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &HistoryDialog::restoreRequested, this,
+            [this, dialog](const HistoryEntry& entry) {
+                if (restoreEntry(entry)) {
+                    dialog->close();
+                }
+            });
+    dialog->open();
+}
+
+bool Form1::restoreEntry(const HistoryEntry& entry) {
+    const QString kept = HistoryDialog::keptText(entry);
+    // One player's settings are not put on another unasked: players of one
+    // model may share a label and a volume serial.
+    const QString question =
+        entry.player.samePlayer(player_)
+            ? tr("Remettre sur l'ostrel les réglages gardés le %1 ?\n\nCeux de la fenêtre et "
+                 "de l'ostrel seront remplacés ; ce qui est sur l'ostrel sera d'abord gardé "
+                 "dans l'historique.")
+                  .arg(kept)
+            : tr("Les réglages gardés le %1 viennent d'un autre ostrel (%2) que celui-ci "
+                 "(%3).\n\nLes remettre quand même sur cet ostrel ?")
+                  .arg(kept, entry.player.shown(), player_.shown());
+    if (!entry.restorable() || !seams_.messages.ask(question) || !writeToPlayer(entry.bytes)) {
+        return false;
+    }
+    // The window shows what is now on the player.
+    fin_init();
+    Label10->setText(tr("réglages du %1 remis sur l'ostrel").arg(kept));
+    return true;
 }
 
 void Form1::Command8_Click() {

@@ -33,7 +33,7 @@ bool Form1::Form_Load() {
     // One reading of the size serves both warnings: "attention" with the size,
     // then, once the curve list is filled, that the player is not recognised.
     DeviceSettingsPath = player->path();
-    playerId_ = seams_.volumes.playerId(deviceDrive);
+    player_ = seams_.volumes.player(deviceDrive);
     const QStringList sizeWarnings = sizeMessages(QFileInfo(DeviceSettingsPath).size());
     const bool recognised = sizeWarnings.isEmpty();
     if (!recognised) {

@@ -25,9 +25,9 @@ std::optional<QString> Command::fileOrPlayer(const QString& given) const {
     return std::nullopt;
 }
 
-QString Command::playerIdOf(const QString& file) const {
+PlayerIdentity Command::playerOf(const QString& file) const {
     return SystemVolumes(invocation.volumes, seams.mountTable)
-        .playerId(QFileInfo(file).absolutePath());
+        .player(QFileInfo(file).absolutePath());
 }
 
 void Command::sayUnread(const QString& path, ReadFailure failure) const {

@@ -33,6 +33,8 @@ std::optional<Invocation> parseInvocation(const QStringList& arguments, QString&
             invocation.dryRun = true;
         } else if (argument == QLatin1String("--no-history")) {
             invocation.noHistory = true;
+        } else if (argument == QLatin1String("--other-player")) {
+            invocation.otherPlayer = true;
         } else if (argument == QLatin1String("--all")) {
             invocation.all = true;
         } else if (argument == QLatin1String("--show")) {

@@ -15,10 +15,11 @@ struct Invocation {
     bool json = false;
     bool bytes = false;
     bool dryRun = false;
-    bool noHistory = false;   // write without keeping what is replaced
+    bool noHistory = false;   // write even when what is replaced cannot be kept
+    bool otherPlayer = false; // restore: an entry of another player too
     bool all = false;         // history: every player
-    bool showEntry = false;   // history --show N
-    bool exportEntry = false; // history --export N
+    bool showEntry = false;   // history --show N|ID
+    bool exportEntry = false; // history --export N|ID
 };
 
 // None, with the reason in `error`, for an unknown option or a --volume

@@ -27,7 +27,7 @@ struct Command {
     // player is attached.
     std::optional<QString> fileOrPlayer(const QString& given) const;
     // Which player `file` is on, for its history.
-    QString playerIdOf(const QString& file) const;
+    PlayerIdentity playerOf(const QString& file) const;
     // Why a file could not be read, on `err`.
     void sayUnread(const QString& path, ReadFailure failure) const;
     // The file as the window opens it; none (reason on `err`) when unreadable.
@@ -54,8 +54,10 @@ int restoreCommand(const Command& command);
 
 // Writes `image` whole to `path` as import does: under the player's lock,
 // over an existing file the window would write back (what it replaces kept
-// in the history first), or as a new file; says what changed.
-int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image);
+// in the history first), or as a new file; says what changed. `repair`: a
+// damaged file (of the wrong size, refused or unreadable) is replaced whole.
+int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image,
+                    bool repair = false);
 
 // The help of the program (empty name) or of one command; empty for an
 // unknown command.

@@ -15,8 +15,8 @@ Commandes :
   set [FICHIER] NOM=VALEUR...  change des réglages en une seule écriture
   export [FICHIER]             le fichier en document JSON
   import DOCUMENT|- [FICHIER]  écrit un document JSON dans le fichier
-  history [--all]              ce que chaque écriture a remplacé, du plus récent
-  restore N [FICHIER]          remet l'entrée N de l'historique
+  history [FICHIER] [--all]    ce que chaque écriture a remplacé, du plus récent
+  restore N|ID [FICHIER]       remet une entrée de l'historique
 
 Sans FICHIER, la commande prend le settings.dat de l'ostrel, cherché comme la
 fenêtre le cherche : les dossiers donnés par --volume, puis les volumes montés
@@ -24,8 +24,8 @@ fenêtre le cherche : les dossiers donnés par --volume, puis les volumes monté
 
 Avant d'écrire, set, import et restore gardent le fichier qu'ils remplacent
 dans l'historique (~/.local/share/ostrel-settings/history/), comme la fenêtre :
-toute écriture peut être défaite avec restore. --no-history écrit sans le
-garder quand l'historique ne peut pas être écrit.
+toute écriture peut être défaite avec restore. --no-history écrit même
+quand l'historique ne peut pas être écrit.
 
 Options :
   --volume DOSSIER  cherche aussi l'ostrel dans DOSSIER (répétable)
@@ -111,24 +111,35 @@ FICHIER existant doit être accepté par check et est écrit comme "Ecrire ostre
 l'écrit ; un FICHIER absent est créé comme une sauvegarde. Réservé comme pour
 set : refusé tant que la fenêtre d'ostrel-settings a ce fichier ouvert.
 )help")},
-    {"history", QT_TRANSLATE_NOOP(
-                    "ostrelctl",
-                    R"help(usage : ostrelctl history [--all] | history --show N | history --export N
+    {"history",
+     QT_TRANSLATE_NOOP(
+         "ostrelctl",
+         R"help(usage : ostrelctl history [FICHIER] | history --all | history --show N|ID [FICHIER]
+        | history --export N|ID [FICHIER]
 
-Les fichiers que les écritures sur l'ostrel ont remplacés, du plus récent au
-plus ancien, numérotés à partir de 1 : la date où chacun a été gardé et les
-réglages où il diffère du fichier qui l'a remplacé. --all : ceux de chaque
-ostrel. --show N écrit l'entrée N comme show, --export N comme export. Une
-entrée endommagée (mauvaise taille, ostrel inconnu) est signalée, jamais reprise.
-Les 100 entrées les plus récentes de chaque ostrel sont gardées.
+Les fichiers que les écritures sur l'ostrel (ou sur celui qui porte FICHIER)
+ont remplacés, du plus récent au plus ancien : le numéro de chacun (1 est le
+plus récent, et les numéros changent à chaque écriture), son identifiant
+(six lettres et chiffres qui ne changent jamais), la date où il a été gardé
+et les réglages où il diffère du fichier qui l'a remplacé. --all : ceux de
+chaque ostrel, branché ou non. --show écrit une entrée comme show, --export
+comme export ; par son identifiant, c'est une entrée de n'importe quel ostrel.
+Une entrée endommagée est signalée, jamais reprise. Les 100 entrées les plus
+récentes de chaque ostrel sont gardées.
 )help")},
     {"restore",
-     QT_TRANSLATE_NOOP("ostrelctl",
-                       R"help(usage : ostrelctl restore N [FICHIER] [--dry-run] [--no-history]
+     QT_TRANSLATE_NOOP(
+         "ostrelctl",
+         R"help(usage : ostrelctl restore N|ID [FICHIER] [--dry-run] [--no-history] [--other-player]
 
-Remet l'entrée N de l'historique (ostrelctl history les numérote) sur l'ostrel,
-comme import l'écrit : mêmes vérifications, et le fichier remplacé est gardé
-d'abord, si bien qu'un restore se défait par un autre (restore 1).
+Remet une entrée de l'historique (son numéro ou son identifiant, que
+ostrelctl history donne) sur l'ostrel, comme import l'écrit : mêmes
+vérifications, et le fichier remplacé est gardé d'abord, si bien qu'un
+restore se défait par un autre (restore 1). Dit quelle entrée il remet.
+Une entrée d'un autre ostrel est refusée (code 2) sauf avec --other-player :
+des ostrels d'un même modèle peuvent avoir le même nom et le même numéro de
+volume. Un fichier de l'ostrel endommagé (trop court, trop long, refusé ou
+illisible) est remplacé en entier, après avoir été gardé quand il peut être lu.
 --dry-run montre ce qui changerait.
 )help")},
 };

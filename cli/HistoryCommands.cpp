@@ -17,10 +17,16 @@ SettingsImage imageOf(const QByteArray& bytes) {
     return image;
 }
 
+QString timeText(const HistoryEntry& entry) {
+    return entry.kept.isValid()
+               ? entry.kept.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+               : CliText::tr("(date inconnue)");
+}
+
 // What an entry differs in from the file that replaced it: the next newer
 // entry, or for the newest the file on the player now (when it can be read).
 QString differences(const HistoryEntry& entry, const std::optional<QByteArray>& replacement) {
-    if (entry.damage != HistoryEntry::Damage::None) {
+    if (!entry.restorable()) {
         return entry.damageText();
     }
     if (!replacement || replacement->size() != entry.bytes.size()) {
@@ -46,57 +52,100 @@ void list(const Command& command, const QList<HistoryEntry>& entries,
         const HistoryEntry& entry = entries[k];
         const std::optional<QByteArray> replacement =
             k == 0 ? onPlayer
-                   : (entries[k - 1].damage == HistoryEntry::Damage::None
-                          ? std::optional<QByteArray>(entries[k - 1].bytes)
-                          : std::nullopt);
-        command.out << QStringLiteral("%1  %2  %3")
+                   : (entries[k - 1].restorable() ? std::optional<QByteArray>(entries[k - 1].bytes)
+                                                  : std::nullopt);
+        command.out << QStringLiteral("%1  %2  %3  %4")
                            .arg(k + 1, 3)
-                           .arg(entry.kept.isValid() ? entry.kept.toLocalTime().toString(
-                                                           QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                                     : CliText::tr("(date inconnue)"),
-                                differences(entry, replacement))
+                           .arg(entry.id, timeText(entry), differences(entry, replacement))
                     << '\n';
     }
 }
 
-// Entry N (from 1, newest first) of the player's history; none, the reason
-// on the errors, when there is no such entry or it cannot be put back.
-std::optional<SettingsImage> entryImage(const Command& command, const QString& number,
-                                        const QString& path) {
-    bool isNumber = false;
-    const int n = number.toInt(&isNumber);
-    const QList<HistoryEntry> entries =
-        History(command.seams.historyFolder).entries(command.playerIdOf(path));
-    if (!isNumber || n < 1 || n > entries.size()) {
+bool isNumber(const QString& text) {
+    bool number = false;
+    (void)text.toInt(&number);
+    return number;
+}
+
+// The entry that `which` names: its id (of any player), or its number N (from
+// 1, newest first) in the history of the player of `path`. None, the reason
+// on the errors, when there is none.
+std::optional<HistoryEntry> namedEntry(const Command& command, const QString& which,
+                                       const QString& path) {
+    const History history(command.seams.historyFolder);
+    if (!isNumber(which)) {
+        std::optional<HistoryEntry> entry = history.find(which);
+        if (!entry) {
+            command.err << CliText::tr("%1 : aucune entrée de l'historique n'a cet identifiant "
+                                       "(ostrelctl history --all les donne)")
+                               .arg(which)
+                        << '\n';
+        }
+        return entry;
+    }
+    const int n = which.toInt();
+    const QList<HistoryEntry> entries = history.entries(command.playerOf(path));
+    if (n < 1 || n > entries.size()) {
         command.err << CliText::tr("%1 : pas d'entrée de ce numéro ; l'historique de %2 en a %3 "
                                    "(ostrelctl history les donne)")
-                           .arg(number, path)
+                           .arg(which, path)
                            .arg(entries.size())
                     << '\n';
         return std::nullopt;
     }
-    const HistoryEntry& entry = entries[n - 1];
-    if (entry.damage != HistoryEntry::Damage::None) {
+    return entries[n - 1];
+}
+
+// The entry's settings, when it can be put back; none, the reason on the errors.
+std::optional<SettingsImage> restorableImage(const Command& command, const HistoryEntry& entry) {
+    if (!entry.restorable()) {
         command.err << CliText::tr("l'entrée %1 (%2) est %3 ; elle n'est pas reprise")
-                           .arg(n)
-                           .arg(entry.file, entry.damageText())
+                           .arg(entry.id, entry.file, entry.damageText())
                     << '\n';
         return std::nullopt;
     }
     return imageOf(entry.bytes);
+}
+
+int showEntry(const Command& command, const QString& which, const QString& file) {
+    std::optional<QString> path = file;
+    if (isNumber(which)) {
+        path = command.fileOrPlayer(file);
+        if (!path) {
+            return kNo;
+        }
+    }
+    const std::optional<HistoryEntry> entry = namedEntry(command, which, *path);
+    const std::optional<SettingsImage> image =
+        entry ? restorableImage(command, *entry) : std::nullopt;
+    if (!image) {
+        return kTrouble;
+    }
+    if (command.invocation.exportEntry) {
+        command.out << exportDocument(*image);
+    } else {
+        for (const NamedSetting& setting : namedSettings()) {
+            command.out << setting.name << '=' << shownText(*image, setting) << '\n';
+        }
+    }
+    return kDone;
 }
 } // namespace
 
 int historyCommand(const Command& command) {
     const QStringList& operands = command.invocation.operands;
     const bool oneEntry = command.invocation.showEntry || command.invocation.exportEntry;
-    if (operands.size() != (oneEntry ? 1 : 0) ||
+    if (operands.size() > (oneEntry ? 2 : 1) || (oneEntry && operands.isEmpty()) ||
         (command.invocation.showEntry && command.invocation.exportEntry) ||
-        (oneEntry && command.invocation.all)) {
-        command.err << CliText::tr("usage : ostrelctl history [--all] | history --show N | "
-                                   "history --export N")
+        (command.invocation.all && (oneEntry || !operands.isEmpty()))) {
+        command.err << CliText::tr("usage : ostrelctl history [FICHIER] | history --all | "
+                                   "history --show N|ID [FICHIER] | history --export N|ID "
+                                   "[FICHIER]")
                     << '\n';
         return kTrouble;
+    }
+    if (oneEntry) {
+        return showEntry(command, operands[0], operands.value(1));
     }
     const History history(command.seams.historyFolder);
     if (command.invocation.all) {
@@ -105,32 +154,18 @@ int historyCommand(const Command& command) {
                 return e.damage != HistoryEntry::Damage::UnknownPlayer;
             });
             command.out << CliText::tr("%1 :").arg(named != entries.end()
-                                                       ? named->player
+                                                       ? named->player.shown()
                                                        : CliText::tr("ostrel inconnu"))
                         << '\n';
             list(command, entries, std::nullopt);
         }
         return kDone;
     }
-    const std::optional<QString> path = command.fileOrPlayer(QString());
+    const std::optional<QString> path = command.fileOrPlayer(operands.value(0));
     if (!path) {
         return kNo;
     }
-    if (oneEntry) {
-        const std::optional<SettingsImage> image = entryImage(command, operands[0], *path);
-        if (!image) {
-            return kTrouble;
-        }
-        if (command.invocation.exportEntry) {
-            command.out << exportDocument(*image);
-        } else {
-            for (const NamedSetting& setting : namedSettings()) {
-                command.out << setting.name << '=' << shownText(*image, setting) << '\n';
-            }
-        }
-        return kDone;
-    }
-    const QList<HistoryEntry> entries = history.entries(command.playerIdOf(*path));
+    const QList<HistoryEntry> entries = history.entries(command.playerOf(*path));
     if (entries.isEmpty()) {
         command.out << CliText::tr("aucune écriture gardée pour %1").arg(*path) << '\n';
         return kDone;
@@ -142,27 +177,43 @@ int historyCommand(const Command& command) {
 int restoreCommand(const Command& command) {
     const QStringList& operands = command.invocation.operands;
     if (operands.isEmpty() || operands.size() > 2) {
-        command.err << CliText::tr("usage : ostrelctl restore N [FICHIER] [--dry-run]") << '\n';
+        command.err << CliText::tr("usage : ostrelctl restore N|ID [FICHIER] [--dry-run] "
+                                   "[--other-player]")
+                    << '\n';
         return kTrouble;
     }
     const std::optional<QString> path = command.fileOrPlayer(operands.value(1));
     if (!path) {
         return kNo;
     }
-    const std::optional<SettingsImage> image = entryImage(command, operands[0], *path);
+    const std::optional<HistoryEntry> entry = namedEntry(command, operands[0], *path);
+    const std::optional<SettingsImage> image =
+        entry ? restorableImage(command, *entry) : std::nullopt;
     if (!image) {
+        return kTrouble;
+    }
+    // One player's settings are not put on another unasked (players of one
+    // model may share a label and a volume serial).
+    const PlayerIdentity target = command.playerOf(*path);
+    if (!entry->player.samePlayer(target) && !command.invocation.otherPlayer) {
+        command.err << CliText::tr("l'entrée %1 n'est pas remise : elle vient d'un autre ostrel "
+                                   "(%2) que %3 (%4). --other-player la remet quand même.")
+                           .arg(entry->id, entry->player.shown(), *path, target.shown())
+                    << '\n';
         return kTrouble;
     }
     // A file the window would not write back is never written, from the
     // history or not.
     if (const QStringList refused = checkLoadedImage(*image).problems(); !refused.isEmpty()) {
         command.err << CliText::tr("l'entrée %1 n'est pas reprise : la fenêtre ne l'écrirait pas.")
-                           .arg(operands[0])
+                           .arg(entry->id)
                     << '\n';
         for (const QString& problem : refused) {
             command.err << "  " << problem << '\n';
         }
         return kNo;
     }
-    return writeWholeImage(command, *path, *image);
+    command.out << CliText::tr("entrée %1, gardée le %2 :").arg(entry->id, timeText(*entry))
+                << '\n';
+    return writeWholeImage(command, *path, *image, true);
 }

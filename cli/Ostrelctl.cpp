@@ -43,6 +43,9 @@ QString misplacedOption(const Invocation& invocation) {
     if (invocation.noHistory && !writes) {
         return QStringLiteral("--no-history");
     }
+    if (invocation.otherPlayer && command != QLatin1String("restore")) {
+        return QStringLiteral("--other-player");
+    }
     const bool history = command == QLatin1String("history");
     if (invocation.all && !history) {
         return QStringLiteral("--all");

@@ -13,6 +13,13 @@
 #include <QFileInfo>
 
 namespace {
+// What a write replaces: nothing (a new file), a settings file, or a damaged
+// file that a restore repairs (its bytes when they could be read).
+struct Replaced {
+    enum Kind { Nothing, Settings, Damaged } kind;
+    QByteArray bytes;
+};
+
 // A document is a few kilobytes; anything far larger is not one.
 constexpr qint64 kLargestDocument = 1 << 20;
 
@@ -92,19 +99,31 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
     return {nullptr, true};
 }
 
-// Writes the image's bytes to `path`: over an existing file as "Ecrire ostrel"
-// writes the player's, once `replaced` (what it holds now) is kept in the
-// history; or as a new file, as a backup is saved, when `replaced` is empty.
+// Writes the image's bytes to `path`: as a new file, as a backup is saved,
+// when it replaces nothing; else over the existing file as "Ecrire ostrel"
+// writes the player's (whole, when it is damaged), once what it holds now is
+// kept in the history. A write refused before the player is touched keeps
+// nothing.
 int writeImage(const Command& command, const QString& path, const SettingsImage& image,
-               const QByteArray& replaced) {
+               const Replaced& replaced) {
     if (command.invocation.dryRun) {
         return kDone;
     }
-    if (!replaced.isEmpty() && !command.invocation.noHistory) {
-        const QString player = command.playerIdOf(path);
+    const QByteArray bytes = image.fileBytes();
+    if (replaced.kind == Replaced::Nothing) {
+        const WriteOutcome outcome = saveBackupFile(path, bytes);
+        command.err << (outcome.written ? QString() : outcome.problem + u'\n');
+        return outcome.written ? kDone : kTrouble;
+    }
+    if (const std::optional<WriteOutcome> refusal = playerFileRefusal(path)) {
+        command.err << refusal->problem << '\n';
+        return kTrouble;
+    }
+    if (!replaced.bytes.isEmpty()) {
+        const PlayerIdentity player = command.playerOf(path);
         const ActingAs owner(command.seams.owner); // never a file of root's in a user's home
-        const QString problem = History(command.seams.historyFolder).keep(player, replaced);
-        if (!problem.isEmpty()) {
+        const QString problem = History(command.seams.historyFolder).keep(player, replaced.bytes);
+        if (!problem.isEmpty() && !command.invocation.noHistory) {
             command.err << CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé "
                                        "(%2).\n(--no-history l'écrit sans garder ce qu'il "
                                        "remplace)")
@@ -112,15 +131,44 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
                         << '\n';
             return kTrouble;
         }
+        if (!problem.isEmpty()) {
+            command.err << CliText::tr("%1 : l'historique n'a pas pu être gardé (%2) ; écrit "
+                                       "quand même (--no-history), cette écriture ne pourra pas "
+                                       "être défaite")
+                               .arg(path, problem)
+                        << '\n';
+        }
     }
-    const QByteArray bytes = image.fileBytes();
-    const WriteOutcome outcome =
-        replaced.isEmpty() ? saveBackupFile(path, bytes) : writePlayerFile(path, bytes);
+    const WriteOutcome outcome = writePlayerFile(
+        path, bytes, {},
+        replaced.kind == Replaced::Damaged ? PlayerWrite::WholeFile : PlayerWrite::OverTheStart);
     if (!outcome.written) {
         command.err << outcome.problem << '\n';
         return kTrouble;
     }
     return kDone;
+}
+
+// A damaged file (of the wrong size, refused, or unreadable) that a restore
+// replaces whole, kept in the history first when it can be read.
+int repairWhole(const Command& command, const QString& path, const SettingsImage& image,
+                const FileCheck& check) {
+    const FileContents damaged = readRegularFile(path, History::kLargestKept);
+    if (damaged.ok()) {
+        command.out << CliText::tr("%1 est endommagé (%2) : il est gardé dans l'historique, "
+                                   "puis remplacé en entier")
+                           .arg(path, check.problems.join(QStringLiteral(", ")))
+                    << '\n';
+    } else {
+        command.out << CliText::tr("%1 ne peut pas être lu (%2) : il est remplacé en entier, "
+                                   "sans pouvoir être gardé")
+                           .arg(path, readFailureText(damaged.failure))
+                    << '\n';
+    }
+    return reportChanges(
+        command, {}, 0,
+        writeImage(command, path, image,
+                   Replaced{Replaced::Damaged, damaged.ok() ? damaged.bytes : QByteArray()}));
 }
 
 // NAME=VALUE with a name the editor knows.
@@ -230,8 +278,9 @@ int setCommand(const Command& command) {
         command.out << CliText::tr("rien à changer") << '\n';
         return kDone;
     }
-    return reportChanges(command, changes, 0,
-                         writeImage(command, *path, *image, current.fileBytes()));
+    return reportChanges(
+        command, changes, 0,
+        writeImage(command, *path, *image, Replaced{Replaced::Settings, current.fileBytes()}));
 }
 
 int importCommand(const Command& command) {
@@ -260,14 +309,15 @@ int importCommand(const Command& command) {
     return writeWholeImage(command, *path, *imported.image);
 }
 
-int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image) {
+int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image,
+                    bool repair) {
     const WriteLock lock = lockForWriting(command, path);
     if (lock.refused) {
         return kTrouble;
     }
     const bool exists = QFileInfo(path).exists() || QFileInfo(path).isSymLink();
     if (!exists) {
-        const int code = writeImage(command, path, image, QByteArray());
+        const int code = writeImage(command, path, image, Replaced{Replaced::Nothing, {}});
         if (code == kDone) {
             command.out << (command.invocation.dryRun ? CliText::tr("%1 : serait créé")
                                                       : CliText::tr("%1 : créé"))
@@ -275,6 +325,13 @@ int writeWholeImage(const Command& command, const QString& path, const SettingsI
                         << '\n';
         }
         return reportChanges(command, {}, 0, code);
+    }
+    if (repair) {
+        const FileCheck check = checkSettingsFile(path);
+        if (!check.accepted() && check.failure != ReadFailure::NotARegularFile &&
+            check.failure != ReadFailure::Missing) {
+            return repairWhole(command, path, image, check);
+        }
     }
     int code = kDone;
     const std::optional<SettingsImage> current = writableImage(command, path, code);
@@ -288,6 +345,7 @@ int writeWholeImage(const Command& command, const QString& path, const SettingsI
     const QList<SettingChange> changes = settingChanges(*current, image);
     const QList<int> others =
         otherDifferingOffsets(current->fileBytes(), image.fileBytes(), changes);
-    return reportChanges(command, changes, others.size(),
-                         writeImage(command, path, image, current->fileBytes()));
+    return reportChanges(
+        command, changes, others.size(),
+        writeImage(command, path, image, Replaced{Replaced::Settings, current->fileBytes()}));
 }

@@ -336,13 +336,37 @@ Replace the settings now on the player with the window&apos;s?</translation>
 
 Write to the player anyway?</translation>
     </message>
+    <message>
+        <source>Historique...</source>
+        <translation>History...</translation>
+    </message>
+    <message>
+        <source>En appuyant sur ce bouton, vous voyez ce que chaque écriture a remplacé sur l&apos;OSTREL, et vous pouvez le remettre</source>
+        <translation>Shows what each write replaced on the OSTREL, so that you can put it back</translation>
+    </message>
+    <message>
+        <source>Remettre sur l&apos;ostrel les réglages gardés le %1 ?
+
+Ceux de la fenêtre et de l&apos;ostrel seront remplacés ; ce qui est sur l&apos;ostrel sera d&apos;abord gardé dans l&apos;historique.</source>
+        <translation>Put the settings kept on %1 back on the Ostrel?
+
+Those of the window and of the Ostrel will be replaced; what is on the Ostrel will be kept in the history first.</translation>
+    </message>
+    <message>
+        <source>Les réglages gardés le %1 viennent d&apos;un autre ostrel (%2) que celui-ci (%3).
+
+Les remettre quand même sur cet ostrel ?</source>
+        <translation>The settings kept on %1 come from another Ostrel (%2) than this one (%3).
+
+Put them back on this Ostrel anyway?</translation>
+    </message>
+    <message>
+        <source>réglages du %1 remis sur l&apos;ostrel</source>
+        <translation>settings of %1 put back on the Ostrel</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
-    <message>
-        <source>endommagée : %1 octets au lieu de %2</source>
-        <translation>damaged: %1 bytes instead of %2</translation>
-    </message>
     <message>
         <source>endommagée : on ne sait pas de quel ostrel elle vient</source>
         <translation>damaged: which player it came from is unknown</translation>
@@ -355,12 +379,56 @@ Write to the player anyway?</translation>
         <source>le dossier %1 ne peut pas être créé</source>
         <translation>the folder %1 cannot be created</translation>
     </message>
+    <message>
+        <source>endommagée : elle n&apos;a plus la taille qu&apos;elle avait</source>
+        <translation>damaged: it no longer has the size it had</translation>
+    </message>
+    <message>
+        <source>un fichier de l&apos;ostrel endommagé : %1 octets au lieu de %2</source>
+        <translation>a damaged player file: %1 bytes instead of %2</translation>
+    </message>
 </context>
 <context>
-    <name>HomeOptions</name>
+    <name>HistoryDialog</name>
     <message>
-        <source>A&lt;&gt;B-Rec</source>
-        <translation>A&lt;&gt;B-Rec</translation>
+        <source>Historique de l&apos;ostrel</source>
+        <translation>Ostrel history</translation>
+    </message>
+    <message>
+        <source>Aucune écriture n&apos;a encore été gardée pour cet ostrel.</source>
+        <translation>No write has been kept for this Ostrel yet.</translation>
+    </message>
+    <message>
+        <source>Avant chaque écriture, ce qui était sur l&apos;ostrel est gardé ici, du plus récent au plus ancien. Choisissez les réglages à remettre :</source>
+        <translation>Before each write, what was on the Ostrel is kept here, newest first. Choose the settings to put back:</translation>
+    </message>
+    <message>
+        <source>Gardés le</source>
+        <translation>Kept on</translation>
+    </message>
+    <message>
+        <source>Ce qui changerait dans la fenêtre</source>
+        <translation>What would change in the window</translation>
+    </message>
+    <message>
+        <source>Remettre sur l&apos;ostrel</source>
+        <translation>Put back on the Ostrel</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>date inconnue</source>
+        <translation>unknown date</translation>
+    </message>
+    <message>
+        <source>%1 : %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>les mêmes réglages que la fenêtre</source>
+        <translation>the same settings as the window</translation>
     </message>
 </context>
 <context>
@@ -397,6 +465,14 @@ Write to the player anyway?</translation>
         <source>il faut une liste de cinq niveaux</source>
         <translation>a list of five levels is needed</translation>
     </message>
+    <message>
+        <source>Fréquences FM %1</source>
+        <translation>FM preset %1</translation>
+    </message>
+    <message>
+        <source>Courbe %1</source>
+        <translation>%1 curve</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
@@ -404,29 +480,16 @@ Write to the player anyway?</translation>
         <source>Parametres</source>
         <translation>Options</translation>
     </message>
+</context>
+<context>
+    <name>PlayerIdentity</name>
     <message>
-        <source>Modes répétition</source>
-        <translation>Repeat modes</translation>
+        <source>disque %1</source>
+        <translation>disk %1</translation>
     </message>
     <message>
-        <source>Qualité d&apos;enregistrement</source>
-        <translation>Recording quality</translation>
-    </message>
-    <message>
-        <source>Vitesse défilement des titres</source>
-        <translation>Title scrolling speed</translation>
-    </message>
-    <message>
-        <source>extinction automatique</source>
-        <translation>Automatic switch-off</translation>
-    </message>
-    <message>
-        <source>Extinction rétroéclairage</source>
-        <translation>Backlight off after</translation>
-    </message>
-    <message>
-        <source>USB</source>
-        <translation>USB</translation>
+        <source>UUID %1</source>
+        <translation>UUID %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +836,50 @@ Write to the player anyway?</translation>
         <source>je ne reconnais pas un OSTREL muni du firmware 2,226</source>
         <translation>this is not an OSTREL with firmware 2.226</translation>
     </message>
+    <message>
+        <source>Préréglage écouté</source>
+        <translation>Tuned preset</translation>
+    </message>
+    <message>
+        <source>Egaliseur</source>
+        <translation>Equalizer</translation>
+    </message>
+    <message>
+        <source>Modes répétition</source>
+        <translation>Repeat modes</translation>
+    </message>
+    <message>
+        <source>extinction automatique</source>
+        <translation>Automatic switch-off</translation>
+    </message>
+    <message>
+        <source>Extinction rétroéclairage</source>
+        <translation>Backlight off after</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>Qualité d&apos;enregistrement</source>
+        <translation>Recording quality</translation>
+    </message>
+    <message>
+        <source>Vitesse défilement des titres</source>
+        <translation>Title scrolling speed</translation>
+    </message>
+    <message>
+        <source>A&lt;&gt;B-Rec</source>
+        <translation>A&lt;&gt;B-Rec</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Type d&apos;écouteurs</source>
+        <translation>Headphone type</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDocument</name>
@@ -898,14 +1005,6 @@ Write to the player anyway?</translation>
         <source>WOW-SRS</source>
         <translation>WOW-SRS</translation>
     </message>
-    <message>
-        <source>Type d&apos;écouteurs</source>
-        <translation>Headphone type</translation>
-    </message>
-    <message>
-        <source>Focus</source>
-        <translation>Focus</translation>
-    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -955,81 +1054,6 @@ Write to the player anyway?</translation>
     <message>
         <source>option inconnue : %1</source>
         <translation>unknown option: %1</translation>
-    </message>
-    <message>
-        <source>usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
-
-Les réglages de l&apos;ostrel en ligne de commande, lus et écrits comme la fenêtre
-d&apos;ostrel-settings les lit et les écrit.
-
-Commandes :
-  find                         chemin du settings.dat de l&apos;ostrel branché
-  show [FICHIER] [--json]      chaque réglage, nommé, avec sa valeur
-  check [FICHIER]              la fenêtre l&apos;ouvrirait-elle sans message ?
-  diff A B [--bytes]           les réglages qui diffèrent entre deux fichiers
-  set [FICHIER] NOM=VALEUR...  change des réglages en une seule écriture
-  export [FICHIER]             le fichier en document JSON
-  import DOCUMENT|- [FICHIER]  écrit un document JSON dans le fichier
-  history [--all]              ce que chaque écriture a remplacé, du plus récent
-  restore N [FICHIER]          remet l&apos;entrée N de l&apos;historique
-
-Sans FICHIER, la commande prend le settings.dat de l&apos;ostrel, cherché comme la
-fenêtre le cherche : les dossiers donnés par --volume, puis les volumes montés
-(jamais les partages réseau).
-
-Avant d&apos;écrire, set, import et restore gardent le fichier qu&apos;ils remplacent
-dans l&apos;historique (~/.local/share/ostrel-settings/history/), comme la fenêtre :
-toute écriture peut être défaite avec restore. --no-history écrit sans le
-garder quand l&apos;historique ne peut pas être écrit.
-
-Options :
-  --volume DOSSIER  cherche aussi l&apos;ostrel dans DOSSIER (répétable)
-  --help            cette aide ; ostrelctl COMMANDE --help : l&apos;aide d&apos;une commande
-  --version         la version
-
-Codes de sortie :
-  0  fait
-  1  la réponse est non : pas d&apos;ostrel, fichier refusé, fichiers différents
-  2  mauvais usage, valeur refusée, fichier illisible ou impossible à écrire
-</source>
-        <translation>usage: ostrelctl [--volume FOLDER]... COMMAND [ARGUMENTS]
-
-The Ostrel player&apos;s settings from the command line, read and written as the
-ostrel-settings window reads and writes them.
-
-Commands:
-  find                         path of the attached player&apos;s settings.dat
-  show [FILE] [--json]         every setting, by name, with its value
-  check [FILE]                 would the window open it without a message?
-  diff A B [--bytes]           the settings that differ between two files
-  set [FILE] NAME=VALUE...     change settings in one write
-  export [FILE]                the file as a JSON document
-  import DOCUMENT|- [FILE]     write a JSON document into the file
-  history [--all]              what each write replaced, newest first
-  restore N [FILE]             put entry N of the history back
-
-Without a FILE, a command takes the player&apos;s settings.dat, found as the window
-finds it: the folders given with --volume, then the mounted volumes (never
-network shares).
-
-Before writing, set, import and restore keep the file they replace in the
-history (~/.local/share/ostrel-settings/history/), as the window does: any
-write can be undone with restore. --no-history writes without keeping it when
-the history cannot be written.
-
-Options:
-  --volume FOLDER   also look for the player in FOLDER (repeatable)
-  --help            this help; ostrelctl COMMAND --help: the help of a command
-  --version         the version
-
-Exit codes:
-  0  done
-  1  the answer is no: no player, a refused file, files that differ
-  2  bad usage, a refused value, a file that cannot be read or written
-
-The language follows the user&apos;s settings (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
-setting names and JSON documents are the same in every language.
-</translation>
     </message>
     <message>
         <source>Noms et valeurs :
@@ -1174,41 +1198,6 @@ ostrel-settings window has this file open.
 </translation>
     </message>
     <message>
-        <source>usage : ostrelctl history [--all] | history --show N | history --export N
-
-Les fichiers que les écritures sur l&apos;ostrel ont remplacés, du plus récent au
-plus ancien, numérotés à partir de 1 : la date où chacun a été gardé et les
-réglages où il diffère du fichier qui l&apos;a remplacé. --all : ceux de chaque
-ostrel. --show N écrit l&apos;entrée N comme show, --export N comme export. Une
-entrée endommagée (mauvaise taille, ostrel inconnu) est signalée, jamais reprise.
-Les 100 entrées les plus récentes de chaque ostrel sont gardées.
-</source>
-        <translation>usage: ostrelctl history [--all] | history --show N | history --export N
-
-The files that writes to the player replaced, newest first, numbered from 1:
-when each was kept and the settings in which it differs from the file that
-replaced it. --all: those of every player. --show N prints entry N as show
-does, --export N as export does. A damaged entry (wrong size, unknown player)
-is reported, never restored. The newest 100 entries of each player are kept.
-</translation>
-    </message>
-    <message>
-        <source>usage : ostrelctl restore N [FICHIER] [--dry-run] [--no-history]
-
-Remet l&apos;entrée N de l&apos;historique (ostrelctl history les numérote) sur l&apos;ostrel,
-comme import l&apos;écrit : mêmes vérifications, et le fichier remplacé est gardé
-d&apos;abord, si bien qu&apos;un restore se défait par un autre (restore 1).
---dry-run montre ce qui changerait.
-</source>
-        <translation>usage: ostrelctl restore N [FILE] [--dry-run] [--no-history]
-
-Puts entry N of the history (ostrelctl history numbers them) back on the
-player, as import writes: the same checks, and the file it replaces is kept
-first, so that a restore is undone by another one (restore 1).
---dry-run shows what would change.
-</translation>
-    </message>
-    <message>
         <source>1 octet hors des réglages</source>
         <translation>1 byte outside the settings</translation>
     </message>
@@ -1233,10 +1222,6 @@ first, so that a restore is undone by another one (restore 1).
         <translation>entry %1 (%2) is %3; it is not restored</translation>
     </message>
     <message>
-        <source>usage : ostrelctl history [--all] | history --show N | history --export N</source>
-        <translation>usage: ostrelctl history [--all] | history --show N | history --export N</translation>
-    </message>
-    <message>
         <source>%1 :</source>
         <translation>%1:</translation>
     </message>
@@ -1247,10 +1232,6 @@ first, so that a restore is undone by another one (restore 1).
     <message>
         <source>aucune écriture gardée pour %1</source>
         <translation>no write kept for %1</translation>
-    </message>
-    <message>
-        <source>usage : ostrelctl restore N [FICHIER] [--dry-run]</source>
-        <translation>usage: ostrelctl restore N [FILE] [--dry-run]</translation>
     </message>
     <message>
         <source>l&apos;entrée %1 n&apos;est pas reprise : la fenêtre ne l&apos;écrirait pas.</source>
@@ -1373,6 +1354,165 @@ first, so that a restore is undone by another one (restore 1).
 (--no-history l&apos;écrit sans garder ce qu&apos;il remplace)</source>
         <translation>%1 is not written: the history could not be kept (%2).
 (--no-history writes it without keeping what it replaces)</translation>
+    </message>
+    <message>
+        <source>%1 : aucune entrée de l&apos;historique n&apos;a cet identifiant (ostrelctl history --all les donne)</source>
+        <translation>%1: no history entry has this id (ostrelctl history --all lists them)</translation>
+    </message>
+    <message>
+        <source>usage : ostrelctl history [FICHIER] | history --all | history --show N|ID [FICHIER] | history --export N|ID [FICHIER]</source>
+        <translation>usage: ostrelctl history [FILE] | history --all | history --show N|ID [FILE] | history --export N|ID [FILE]</translation>
+    </message>
+    <message>
+        <source>usage : ostrelctl restore N|ID [FICHIER] [--dry-run] [--other-player]</source>
+        <translation>usage: ostrelctl restore N|ID [FILE] [--dry-run] [--other-player]</translation>
+    </message>
+    <message>
+        <source>l&apos;entrée %1 n&apos;est pas remise : elle vient d&apos;un autre ostrel (%2) que %3 (%4). --other-player la remet quand même.</source>
+        <translation>entry %1 was not put back: it comes from another Ostrel (%2) than %3 (%4). --other-player puts it back anyway.</translation>
+    </message>
+    <message>
+        <source>entrée %1, gardée le %2 :</source>
+        <translation>entry %1, kept on %2:</translation>
+    </message>
+    <message>
+        <source>%1 : l&apos;historique n&apos;a pas pu être gardé (%2) ; écrit quand même (--no-history), cette écriture ne pourra pas être défaite</source>
+        <translation>%1: the history could not be kept (%2); written anyway (--no-history), this write cannot be undone</translation>
+    </message>
+    <message>
+        <source>%1 est endommagé (%2) : il est gardé dans l&apos;historique, puis remplacé en entier</source>
+        <translation>%1 is damaged (%2): it is kept in the history, then replaced whole</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être lu (%2) : il est remplacé en entier, sans pouvoir être gardé</source>
+        <translation>%1 cannot be read (%2): it is replaced whole, without being kept</translation>
+    </message>
+    <message>
+        <source>usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
+
+Les réglages de l&apos;ostrel en ligne de commande, lus et écrits comme la fenêtre
+d&apos;ostrel-settings les lit et les écrit.
+
+Commandes :
+  find                         chemin du settings.dat de l&apos;ostrel branché
+  show [FICHIER] [--json]      chaque réglage, nommé, avec sa valeur
+  check [FICHIER]              la fenêtre l&apos;ouvrirait-elle sans message ?
+  diff A B [--bytes]           les réglages qui diffèrent entre deux fichiers
+  set [FICHIER] NOM=VALEUR...  change des réglages en une seule écriture
+  export [FICHIER]             le fichier en document JSON
+  import DOCUMENT|- [FICHIER]  écrit un document JSON dans le fichier
+  history [FICHIER] [--all]    ce que chaque écriture a remplacé, du plus récent
+  restore N|ID [FICHIER]       remet une entrée de l&apos;historique
+
+Sans FICHIER, la commande prend le settings.dat de l&apos;ostrel, cherché comme la
+fenêtre le cherche : les dossiers donnés par --volume, puis les volumes montés
+(jamais les partages réseau).
+
+Avant d&apos;écrire, set, import et restore gardent le fichier qu&apos;ils remplacent
+dans l&apos;historique (~/.local/share/ostrel-settings/history/), comme la fenêtre :
+toute écriture peut être défaite avec restore. --no-history écrit même
+quand l&apos;historique ne peut pas être écrit.
+
+Options :
+  --volume DOSSIER  cherche aussi l&apos;ostrel dans DOSSIER (répétable)
+  --help            cette aide ; ostrelctl COMMANDE --help : l&apos;aide d&apos;une commande
+  --version         la version
+
+Codes de sortie :
+  0  fait
+  1  la réponse est non : pas d&apos;ostrel, fichier refusé, fichiers différents
+  2  mauvais usage, valeur refusée, fichier illisible ou impossible à écrire
+</source>
+        <translation>usage: ostrelctl [--volume FOLDER]... COMMAND [ARGUMENTS]
+
+The Ostrel player&apos;s settings from the command line, read and written as the
+ostrel-settings window reads and writes them.
+
+Commands:
+  find                         path of the attached player&apos;s settings.dat
+  show [FILE] [--json]         every setting, by name, with its value
+  check [FILE]                 would the window open it without a message?
+  diff A B [--bytes]           the settings that differ between two files
+  set [FILE] NAME=VALUE...     change settings in one write
+  export [FILE]                the file as a JSON document
+  import DOCUMENT|- [FILE]     write a JSON document into the file
+  history [FILE] [--all]       what each write replaced, newest first
+  restore N|ID [FILE]          put an entry of the history back
+
+Without a FILE, a command takes the player&apos;s settings.dat, found as the window
+finds it: the folders given with --volume, then the mounted volumes (never
+network shares).
+
+Before writing, set, import and restore keep the file they replace in the
+history (~/.local/share/ostrel-settings/history/), as the window does: any
+write can be undone with restore. --no-history writes even when the history
+cannot be written.
+
+Options:
+  --volume FOLDER   also look for the player in FOLDER (repeatable)
+  --help            this help; ostrelctl COMMAND --help: the help of a command
+  --version         the version
+
+Exit codes:
+  0  done
+  1  the answer is no: no player, a refused file, files that differ
+  2  bad usage, a refused value, a file that cannot be read or written
+
+The language follows the user&apos;s settings (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
+setting names and JSON documents are the same in every language.
+</translation>
+    </message>
+    <message>
+        <source>usage : ostrelctl history [FICHIER] | history --all | history --show N|ID [FICHIER]
+        | history --export N|ID [FICHIER]
+
+Les fichiers que les écritures sur l&apos;ostrel (ou sur celui qui porte FICHIER)
+ont remplacés, du plus récent au plus ancien : le numéro de chacun (1 est le
+plus récent, et les numéros changent à chaque écriture), son identifiant
+(six lettres et chiffres qui ne changent jamais), la date où il a été gardé
+et les réglages où il diffère du fichier qui l&apos;a remplacé. --all : ceux de
+chaque ostrel, branché ou non. --show écrit une entrée comme show, --export
+comme export ; par son identifiant, c&apos;est une entrée de n&apos;importe quel ostrel.
+Une entrée endommagée est signalée, jamais reprise. Les 100 entrées les plus
+récentes de chaque ostrel sont gardées.
+</source>
+        <translation>usage: ostrelctl history [FILE] | history --all | history --show N|ID [FILE]
+        | history --export N|ID [FILE]
+
+The files that writes to the player (or to the one holding FILE) replaced,
+newest first: the number of each (1 is the newest, and numbers change with
+every write), its id (six letters and digits that never change), when it was
+kept and the settings in which it differs from the file that replaced it.
+--all: those of every player, attached or not. --show prints an entry as show
+does, --export as export does; by its id, it is an entry of any player.
+A damaged entry is reported, never restored. The newest 100 entries of each
+player are kept.
+</translation>
+    </message>
+    <message>
+        <source>usage : ostrelctl restore N|ID [FICHIER] [--dry-run] [--no-history] [--other-player]
+
+Remet une entrée de l&apos;historique (son numéro ou son identifiant, que
+ostrelctl history donne) sur l&apos;ostrel, comme import l&apos;écrit : mêmes
+vérifications, et le fichier remplacé est gardé d&apos;abord, si bien qu&apos;un
+restore se défait par un autre (restore 1). Dit quelle entrée il remet.
+Une entrée d&apos;un autre ostrel est refusée (code 2) sauf avec --other-player :
+des ostrels d&apos;un même modèle peuvent avoir le même nom et le même numéro de
+volume. Un fichier de l&apos;ostrel endommagé (trop court, trop long, refusé ou
+illisible) est remplacé en entier, après avoir été gardé quand il peut être lu.
+--dry-run montre ce qui changerait.
+</source>
+        <translation>usage: ostrelctl restore N|ID [FILE] [--dry-run] [--no-history] [--other-player]
+
+Puts an entry of the history (its number or its id, which ostrelctl history
+gives) back on the player, as import writes: the same checks, and the file it
+replaces is kept first, so that a restore is undone by another one
+(restore 1). Says which entry it puts back. An entry of another player is
+refused (code 2) unless --other-player is given: players of one model may
+share a name and a volume serial. A damaged player file (too short, too long,
+refused or unreadable) is replaced whole, after being kept when it can be
+read. --dry-run shows what would change.
+</translation>
     </message>
 </context>
 </TS>

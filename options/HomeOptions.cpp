@@ -15,7 +15,8 @@ HomeOptions::HomeOptions(SettingsImage& image, StatusLine& status, QWidget* wind
     : QObject(window)
     , image_(image)
     , status_(status) {
-    Frame13 = makeFrame(window, QStringLiteral("Frame13"), tr("A<>B-Rec"),
+    Frame13 = makeFrame(window, QStringLiteral("Frame13"),
+                        translated(fieldInfo(IndexField::AbRecKeyFunction).caption),
                         twipsRect(120, 3840, 2295, 2895));
     Option11 = new OptionGroup(
         IndexField::AbRecKeyFunction,

@@ -11,9 +11,9 @@
 
 namespace {
 // One option group in its own frame, buttons one under the other.
-Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QString& caption,
-                       const QRect& place, IndexField field, OptionGroup*& group) {
-    Frame* frame = makeFrame(page, frameName, caption, place);
+Frame* makeOptionFrame(QWidget* page, const QString& frameName, const QRect& place,
+                       IndexField field, OptionGroup*& group) {
+    Frame* frame = makeFrame(page, frameName, translated(fieldInfo(field).caption), place);
     group = new OptionGroup(
         field,
         makeOptionArray(frame, QString::fromUtf8(fieldInfo(field).control), shownCaptions(field),
@@ -30,19 +30,18 @@ OptionsPage::OptionsPage(SettingsImage& image, StatusLine& status, QWidget* pare
     setObjectName(QStringLiteral("parametre"));
     colours::fillSystemBackground(this);
 
-    Frame2 = makeOptionFrame(this, "Frame2", tr("Modes répétition"), twipsRect(0, 240, 2295, 2535),
-                             IndexField::RepeatMode, Option3);
-    Frame3 = makeOptionFrame(this, "Frame3", tr("Qualité d'enregistrement"),
-                             twipsRect(2280, 240, 2295, 2535), IndexField::RecordQuality, Option4);
-    Frame4 = makeOptionFrame(this, "Frame4", tr("Vitesse défilement des titres"),
-                             twipsRect(4560, 240, 2295, 2535), IndexField::ScrollSpeed, Option5);
-    Frame5 = makeOptionFrame(this, "Frame5", tr("extinction automatique"),
-                             twipsRect(0, 2760, 2295, 2295), IndexField::AutoOffDelay, Option6);
-    Frame1 =
-        makeOptionFrame(this, "Frame1", tr("Extinction rétroéclairage"),
-                        twipsRect(2280, 2760, 2295, 2295), IndexField::BacklightDelay, Option7);
-    Frame6 = makeOptionFrame(this, "Frame6", tr("USB"), twipsRect(4560, 2760, 2295, 2295),
-                             IndexField::UsbMode, Option8);
+    Frame2 = makeOptionFrame(this, "Frame2", twipsRect(0, 240, 2295, 2535), IndexField::RepeatMode,
+                             Option3);
+    Frame3 = makeOptionFrame(this, "Frame3", twipsRect(2280, 240, 2295, 2535),
+                             IndexField::RecordQuality, Option4);
+    Frame4 = makeOptionFrame(this, "Frame4", twipsRect(4560, 240, 2295, 2535),
+                             IndexField::ScrollSpeed, Option5);
+    Frame5 = makeOptionFrame(this, "Frame5", twipsRect(0, 2760, 2295, 2295),
+                             IndexField::AutoOffDelay, Option6);
+    Frame1 = makeOptionFrame(this, "Frame1", twipsRect(2280, 2760, 2295, 2295),
+                             IndexField::BacklightDelay, Option7);
+    Frame6 = makeOptionFrame(this, "Frame6", twipsRect(4560, 2760, 2295, 2295), IndexField::UsbMode,
+                             Option8);
 
     connect(Option3, &OptionGroup::clicked, this, &OptionsPage::Option3_Click);
     connect(Option4, &OptionGroup::clicked, this, &OptionsPage::Option4_Click);

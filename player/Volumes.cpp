@@ -61,64 +61,12 @@ QStringList SystemVolumes::unnamedRoots() const {
     return unnamed;
 }
 
-namespace {
-QString folderPlayerId(const QString& root) {
-    return QStringLiteral("path:") + QDir::cleanPath(QDir(root).absolutePath());
-}
-} // namespace
-
-QString VolumeList::playerId(const QString& root) const {
-    return folderPlayerId(root);
+PlayerIdentity VolumeList::player(const QString& root) const {
+    return folderIdentity(root);
 }
 
-QString SystemVolumes::playerId(const QString& root) const {
-    return playerIdOf(root, mountTable_);
-}
-
-namespace {
-// The name of the link in `folder` that leads to `device`; udev writes a
-// blank as \x20 and a slash as \x2f.
-QString linkTo(const QString& folder, const QString& device) {
-    const QDir links(folder);
-    for (const QString& name :
-         links.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        if (QFileInfo(links.filePath(name)).canonicalFilePath() != device) {
-            continue;
-        }
-        QByteArray decoded;
-        const QByteArray raw = QFile::encodeName(name);
-        for (qsizetype k = 0; k < raw.size(); ++k) {
-            if (raw.mid(k, 2) == "\\x" && k + 3 < raw.size()) {
-                decoded += static_cast<char>(raw.mid(k + 2, 2).toInt(nullptr, 16));
-                k += 3;
-            } else {
-                decoded += raw[k];
-            }
-        }
-        return QString::fromUtf8(decoded);
-    }
-    return QString();
-}
-} // namespace
-
-QString playerIdOf(const QString& root, const QString& mountTable, const QString& diskLinks) {
-    const QString folder = QDir::cleanPath(QDir(root).absolutePath());
-    QString device; // of the last mount on the folder, the one seen there
-    for (const Mount& mount : readMountTable(mountTable)) {
-        if (QDir::cleanPath(mount.root) == folder) {
-            device = QFileInfo(mount.source).canonicalFilePath();
-        }
-    }
-    for (const char* kind : {"uuid", "label"}) {
-        const QString name =
-            device.isEmpty()
-                ? QString()
-                : linkTo(joinPath(diskLinks, QStringLiteral("by-") + QLatin1String(kind)), device);
-        if (!name.isEmpty()) {
-            return QLatin1String(kind) + u':' + name;
-        }
-    }
-    return folderPlayerId(root);
+PlayerIdentity SystemVolumes::player(const QString& root) const {
+    return playerIdentityOf(root, mountTable_);
 }
 
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes) {

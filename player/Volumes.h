@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlayerIdentity.h"
 #include "settings/MountTable.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ public:
     virtual QStringList roots() const = 0;
     // Which player the volume at `root` is, for its history; by default the
     // folder's path.
-    virtual QString playerId(const QString& root) const;
+    virtual PlayerIdentity player(const QString& root) const;
 };
 
 // False for network and remote file systems, whose server may be gone and
@@ -37,7 +38,7 @@ public:
     QStringList roots() const override;
     // The mounts passed by for their names, as near as they can be shown.
     QStringList unnamedRoots() const;
-    QString playerId(const QString& root) const override;
+    PlayerIdentity player(const QString& root) const override;
 
 private:
     QStringList extraFolders_;
@@ -53,13 +54,6 @@ struct PlayerFile {
     QString path() const { return root + name; }
 };
 std::optional<PlayerFile> findPlayerFile(const VolumeList& volumes);
-
-// Which player a folder is, for its history: the UUID ("uuid:...") or else
-// the label ("label:...") of the file system mounted at `root` in the mount
-// table, as the links under `diskLinks` (/dev/disk/by-uuid, by-label) name
-// its device; else the folder's path ("path:...").
-QString playerIdOf(const QString& root, const QString& mountTable,
-                   const QString& diskLinks = QStringLiteral("/dev/disk"));
 
 // The option both programs take: --volume DIR or --volume=DIR at
 // arguments[i]. When taken, DIR is appended to `volumes` and i left on the

@@ -123,53 +123,67 @@ struct IndexFieldInfo {
     int maximum;                           // largest valid index
     const char* control;
     const char* outOfRangeMessage;
+    const char* caption; // of the group, as its frame shows it
 };
 
 constexpr IndexFieldInfo indexField(IndexField id, const char* name, const char* settingName,
                                     int offset, std::span<const char* const> captions,
-                                    const char* control, const char* outOfRangeMessage) {
+                                    const char* control, const char* outOfRangeMessage,
+                                    const char* caption) {
     return {id,          name,
             settingName, offset,
             captions,    static_cast<int>(captions.size()) - 1,
-            control,     outOfRangeMessage};
+            control,     outOfRangeMessage,
+            caption};
 }
 
 // In the order a load checks them, which is the order their messages appear.
 inline constexpr std::array<IndexFieldInfo, 11> kIndexFields{{
     indexField(IndexField::FmPresetIndex, "FmPresetIndex", "fm.tuned", 129,
                captions::kPresetLetters, "Option2",
-               QT_TRANSLATE_NOOP("Settings", "indice de fréquence FM en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice de fréquence FM en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Préréglage écouté")),
     indexField(IndexField::EqualizerMode, "EqualizerMode", "equalizer", 273,
                captions::kEqualizerModes, "Option1",
-               QT_TRANSLATE_NOOP("Settings", "indice d'égaliseur en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice d'égaliseur en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Egaliseur")),
     indexField(IndexField::RepeatMode, "RepeatMode", "repeat", 291, captions::kRepeatModes,
                "Option3",
-               QT_TRANSLATE_NOOP("Settings", "indice de mode de répétition en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice de mode de répétition en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Modes répétition")),
     indexField(IndexField::AutoOffDelay, "AutoOffDelay", "autoOff", 300, captions::kAutoOffDelays,
                "Option6",
-               QT_TRANSLATE_NOOP("Settings", "indice extinction ostrel en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice extinction ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "extinction automatique")),
     indexField(IndexField::BacklightDelay, "BacklightDelay", "backlight", 336,
                captions::kBacklightDelays, "Option7",
-               QT_TRANSLATE_NOOP("Settings", "indice rétroéclairage ostrel en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice rétroéclairage ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Extinction rétroéclairage")),
     indexField(IndexField::UsbMode, "UsbMode", "usb", 318, captions::kUsbModes, "Option8",
-               QT_TRANSLATE_NOOP("Settings", "indice mode usb ostrel en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice mode usb ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "USB")),
     indexField(IndexField::RecordQuality, "RecordQuality", "recordQuality", 648,
                captions::kRecordQualities, "Option4",
                QT_TRANSLATE_NOOP("Settings",
-                                 "indice qualité d'enregistrement ostrel en dehors de la plage")),
+                                 "indice qualité d'enregistrement ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Qualité d'enregistrement")),
     indexField(
         IndexField::ScrollSpeed, "ScrollSpeed", "scrollSpeed", 363, captions::kScrollSpeeds,
         "Option5",
-        QT_TRANSLATE_NOOP("Settings", "indice vitesse de défilement ostrel en dehors de la plage")),
+        QT_TRANSLATE_NOOP("Settings", "indice vitesse de défilement ostrel en dehors de la plage"),
+        QT_TRANSLATE_NOOP("Settings", "Vitesse défilement des titres")),
     indexField(IndexField::AbRecKeyFunction, "AbRecKeyFunction", "abRec", 552,
                captions::kAbRecFunctions, "Option11",
-               QT_TRANSLATE_NOOP("Settings", "indice abrec ostrel en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice abrec ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "A<>B-Rec")),
     indexField(IndexField::SrsFocus, "SrsFocus", "focus", 666, captions::kFocuses, "Option10",
-               QT_TRANSLATE_NOOP("Settings", "indice focus ostrel en dehors de la plage")),
+               QT_TRANSLATE_NOOP("Settings", "indice focus ostrel en dehors de la plage"),
+               QT_TRANSLATE_NOOP("Settings", "Focus")),
     indexField(
         IndexField::HeadphoneType, "HeadphoneType", "headphones", 684, captions::kHeadphones,
         "Option9",
-        QT_TRANSLATE_NOOP("Settings", "indice type d'écouteurs ostrel en dehors de la plage")),
+        QT_TRANSLATE_NOOP("Settings", "indice type d'écouteurs ostrel en dehors de la plage"),
+        QT_TRANSLATE_NOOP("Settings", "Type d'écouteurs")),
 }};
 
 constexpr const IndexFieldInfo& fieldInfo(IndexField id) {

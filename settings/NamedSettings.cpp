@@ -175,6 +175,21 @@ std::optional<SettingValue> settingValue(const SettingsImage& image, const Named
     return std::nullopt;
 }
 
+QString settingCaption(const NamedSetting& setting) {
+    switch (setting.kind) {
+    case Kind::Preset:
+        return NamedSettingsText::tr("Fréquences FM %1")
+            .arg(QString::fromUtf8(captions::kPresetLetters[setting.index]));
+    case Kind::Option:
+        return translated(fieldInfo(optionField(setting)).caption);
+    case Kind::Curve:
+        return NamedSettingsText::tr("Courbe %1").arg(shownCurveNames().value(setting.index));
+    case Kind::Level:
+        break;
+    }
+    return translated(levelInfo(static_cast<LevelField>(setting.index)).caption);
+}
+
 QString valueText(const NamedSetting& setting, const SettingValue& value) {
     switch (setting.kind) {
     case Kind::Preset:

@@ -35,6 +35,9 @@ struct SettingValue {
 // The stored value as the window shows it; none where the window refuses the
 // stored bytes (an index or a level out of range).
 std::optional<SettingValue> settingValue(const SettingsImage& image, const NamedSetting& setting);
+// What the window calls it, in the user's language: "Fréquences FM A",
+// "Modes répétition", "Courbe Jazz", "Contraste".
+QString settingCaption(const NamedSetting& setting);
 // "101.1", "Jazz", "5", "18,-4,-2,14,14"; an option's caption in the user's
 // language.
 QString valueText(const NamedSetting& setting, const SettingValue& value);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -112,11 +113,17 @@ std::optional<int> fillFlushAndClose(int fd, const QByteArray& bytes, const File
 
 // Writes over the beginning of an existing file, flushed to the device.
 std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
-                                 const FileCalls& calls) {
+                                 const FileCalls& calls, PlayerWrite mode) {
     const int fd =
         retrying([&] { return ::open(native.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC); });
     if (fd < 0) {
         return errno;
+    }
+    // A whole file: whatever lay past the new bytes goes.
+    if (mode == PlayerWrite::WholeFile && ::ftruncate(fd, bytes.size()) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return error;
     }
     return fillFlushAndClose(fd, bytes, calls);
 }
@@ -173,12 +180,11 @@ FileCheck checkSettingsFile(const QString& path) {
     return check;
 }
 
-WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
-    const QByteArray native = QFile::encodeName(path);
+std::optional<WriteOutcome> playerFileRefusal(const QString& path) {
     // A link would make the write land on another file: the player's file
     // is never one, and is written without following any.
     struct stat status {};
-    if (::lstat(native.constData(), &status) != 0) {
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
         return playerFailure(systemReason(errno));
     }
     if (!S_ISREG(status.st_mode)) {
@@ -187,9 +193,23 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const
                                                    : EACCES;
         return playerFailure(systemReason(kind));
     }
+    // A disk mounted read-only (a write-protected card) refuses any write.
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(path).constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY)) {
+        return playerFailure(systemReason(EROFS));
+    }
+    return std::nullopt;
+}
+
+WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls,
+                             PlayerWrite mode) {
+    const QByteArray native = QFile::encodeName(path);
+    if (std::optional<WriteOutcome> refusal = playerFileRefusal(path)) {
+        return *refusal;
+    }
 
     setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
-    const std::optional<int> error = writeAndFlush(native, bytes, calls);
+    const std::optional<int> error = writeAndFlush(native, bytes, calls, mode);
     const bool readOnlyAgain =
         setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
 
@@ -212,6 +232,11 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const
 
 std::optional<int> replaceFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
                                     const FileCalls& calls) {
+    return writeFileWhole(path, bytes, mode, true, calls);
+}
+
+std::optional<int> writeFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
+                                  bool mayReplace, const FileCalls& calls) {
     const QFileInfo target(path);
     QByteArray temporary = QFile::encodeName(
         joinPath(target.absolutePath(), QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
@@ -226,11 +251,24 @@ std::optional<int> replaceFileWhole(const QString& path, const QByteArray& bytes
     } else {
         error = fillFlushAndClose(fd, bytes, calls);
     }
-    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    const QByteArray native = QFile::encodeName(path);
+    if (!error && mayReplace && ::rename(temporary.constData(), native.constData()) != 0) {
         error = errno;
     }
-    if (error) {
+    // A hard link takes a name only when no file has it yet (where there is
+    // none, as on FAT, a rename that replaces nothing).
+    if (!error && !mayReplace && ::link(temporary.constData(), native.constData()) != 0) {
+        error = errno;
+        if ((errno == EPERM || errno == ENOTSUP) &&
+            ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, native.constData(),
+                        RENAME_NOREPLACE) == 0) {
+            error.reset();
+        }
+    }
+    if (error || !mayReplace) {
         ::unlink(temporary.constData());
+    }
+    if (error) {
         return error;
     }
     // The new name must reach the disk too.

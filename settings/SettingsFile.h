@@ -51,8 +51,15 @@ struct FileCalls {
 // read-only attribute is lifted for the write; afterwards the file is left
 // read-only, hidden and system. The bytes are flushed to the device and read
 // back, and the file made read-only again, before the write counts as done.
+// WholeFile: the file becomes exactly `bytes`, however long it was (a
+// damaged file repaired from the history).
+enum class PlayerWrite { OverTheStart, WholeFile };
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
-                             const FileCalls& calls = {});
+                             const FileCalls& calls = {},
+                             PlayerWrite mode = PlayerWrite::OverTheStart);
+// Why the player's file at `path` would be refused before a byte is written
+// (missing, a link, a folder...); none when it would not.
+std::optional<WriteOutcome> playerFileRefusal(const QString& path);
 
 // Replaces the file at `path` with exactly `bytes`, made with `mode`: they go
 // to a temporary file beside it, flushed to the disk, which then takes its
@@ -60,6 +67,10 @@ WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes,
 // number when it failed.
 std::optional<int> replaceFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
                                     const FileCalls& calls = {});
+// The same, but a file that already has the name is never replaced (EEXIST):
+// the file is made whole under that name, or not at all.
+std::optional<int> writeFileWhole(const QString& path, const QByteArray& bytes, unsigned mode,
+                                  bool mayReplace, const FileCalls& calls = {});
 // Why a file could not be written into `folder`, in French.
 QString folderWriteReason(int error, const QString& folder);
 

@@ -39,7 +39,8 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
     Label17 = makeLabel(Frame12, QStringLiteral("Label17"), QString(),
                         twipsRect(480, 3240, 375, 255), LabelStyle::Centred);
 
-    Frame7 = makeFrame(this, QStringLiteral("Frame7"), tr("Type d'écouteurs"),
+    Frame7 = makeFrame(this, QStringLiteral("Frame7"),
+                       translated(fieldInfo(IndexField::HeadphoneType).caption),
                        twipsRect(4440, 240, 2295, 3615));
     Option9 = new OptionGroup(
         IndexField::HeadphoneType,
@@ -47,8 +48,9 @@ SrsPage::SrsPage(SettingsImage& image, StatusLine& status, QWidget* parent)
                         [](int i) { return twipsRect(120, 360 + 360 * i, 2055, 255); }),
         this);
 
-    Frame10 =
-        makeFrame(this, QStringLiteral("Frame10"), tr("Focus"), twipsRect(120, 3960, 6495, 975));
+    Frame10 = makeFrame(this, QStringLiteral("Frame10"),
+                        translated(fieldInfo(IndexField::SrsFocus).caption),
+                        twipsRect(120, 3960, 6495, 975));
     Option10 = new OptionGroup(
         IndexField::SrsFocus,
         makeOptionArray(Frame10, QStringLiteral("Option10"), shownCaptions(IndexField::SrsFocus),

@@ -106,7 +106,7 @@ TEST(Accessibility, HoverHelpIsTheDescription) {
             ++described;
         }
     }
-    EXPECT_EQ(described, 11); // ten buttons and the mail address
+    EXPECT_EQ(described, 12); // eleven buttons and the mail address
 }
 
 TEST(Accessibility, ALevelBarReadsTheNumberItsLabelShows) {

@@ -4,6 +4,7 @@
 #include "support/TestRig.h"
 #include "support/ValidImages.h"
 
+#include "app/HistoryDialog.h"
 #include "app/LevelScrollBar.h"
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -154,12 +156,71 @@ TEST(Write, WhatAWriteReplacesIsKeptOrTheUserIsAsked) {
                       written ? shown.window->image().fileBytes() : validPlayerBytes());
             const QList<HistoryEntry> kept =
                 History(shown.rig.dataFolder + "/history")
-                    .entries(shown.rig.volumes.playerId(shown.rig.volumes.list.last()));
+                    .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()));
             ASSERT_EQ(kept.size(), canKeep ? 1 : 0);
             if (canKeep) {
                 EXPECT_EQ(kept[0].bytes, validPlayerBytes());
             }
         }
+    }
+}
+
+// What a write keeps is what it replaces: a change made while the question
+// is open is asked about again, and kept.
+TEST(Write, AChangeWhileTheQuestionIsOpenIsAskedAboutAndKept) {
+    PlayerWindow shown;
+    shown.window->home->VScroll2->setLevel(9);
+    const QString file = shown.window->deviceSettingsPath();
+    std::mt19937 random(5);
+    const QByteArray before = randomValidImage(random).fileBytes();
+    const QByteArray during = randomValidImage(random).fileBytes();
+    writeFile(file, before);
+    shown.rig.messages.whileAsked = [&] {
+        writeFile(file, during);
+    };
+    shown.rig.messages.answer = true;
+    shown.window->enreg_ostrel->click();
+
+    EXPECT_EQ(shown.rig.messages.asked.size(), 2);
+    EXPECT_EQ(readFile(file), shown.window->image().fileBytes());
+    const QList<HistoryEntry> kept =
+        History(shown.rig.dataFolder + "/history")
+            .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()));
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_EQ(kept[0].bytes, during);
+}
+
+// The history from the window: each entry newest first with what putting it
+// back would change; putting it back asks, writes as "Ecrire ostrel" does
+// (what it replaces kept: it is undone the same way) and shows what it wrote.
+TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
+    for (const bool answer : {false, true}) {
+        PlayerWindow shown;
+        Form1& window = *shown.window;
+        const QString file = window.deviceSettingsPath();
+        const QByteArray first = readFile(file);
+        for (const int level : {9, 2}) {
+            window.home->VScroll2->setLevel(level);
+            window.enreg_ostrel->click();
+        }
+        const QByteArray second = readFile(file);
+        window.historique->click();
+        auto* dialog = window.findChild<HistoryDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->list->topLevelItemCount(), 2);
+        EXPECT_TRUE(dialog->list->topLevelItem(0)->text(1).contains("Contraste : 2 → 9"))
+            << dialog->list->topLevelItem(0)->text(1).toStdString();
+        dialog->list->setCurrentItem(dialog->list->topLevelItem(1));
+        shown.rig.messages.answer = answer;
+        dialog->restore->click();
+
+        EXPECT_EQ(shown.rig.messages.asked.size(), 1);
+        EXPECT_EQ(readFile(file), answer ? first : second);
+        EXPECT_EQ(window.image().fileBytes(), readFile(file));
+        EXPECT_EQ(History(shown.rig.dataFolder + "/history")
+                      .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()))
+                      .size(),
+                  answer ? 3 : 2);
     }
 }
 
@@ -177,6 +238,13 @@ TEST(Write, FailuresAreReportedAndNothingHalfDone) {
         {"folder in place of the file", false,
          [](const QString& file, SmallTmpfs*) { QFile::remove(file), QDir().mkdir(file); },
          "est un dossier"},
+        {"link in place of the file", false,
+         [](const QString& file, SmallTmpfs*) {
+             ::rename(QFile::encodeName(file).constData(),
+                      QFile::encodeName(file + "2").constData());
+             QFile::link(file + "2", file);
+         },
+         "est un lien"},
         {"write-protected disk", true,
          [](const QString&, SmallTmpfs* disk) { ASSERT_TRUE(disk->remountReadOnly()); },
          "protégé en écriture"},
@@ -206,6 +274,7 @@ TEST(Write, FailuresAreReportedAndNothingHalfDone) {
             << rig.messages.shown[0].toStdString();
         EXPECT_EQ(window->Label10->text(), StatusLine::kUnsavedWarning) << c.what;
         EXPECT_EQ(window->image(), before) << c.what;
+        EXPECT_TRUE(QDir(rig.dataFolder).isEmpty()) << c.what << ": nothing kept for nothing";
         if (std::string(c.what) == "file removed") {
             EXPECT_FALSE(QFile::exists(window->deviceSettingsPath()))
                 << "the file is never created";

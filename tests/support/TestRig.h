@@ -18,14 +18,18 @@ struct FakeVolumes : VolumeList {
 };
 
 // Messages and questions as the user would have seen them, in order;
-// questions get `answer`.
+// questions get `answer`, after `whileAsked` (what happens while one is open).
 struct RecordedMessages : MessageBoxes {
     QStringList shown;
     QStringList asked;
     bool answer = false;
+    std::function<void()> whileAsked;
     void show(const QString& text) override { shown.append(text); }
     bool ask(const QString& question) override {
         asked.append(question);
+        if (whileAsked) {
+            std::exchange(whileAsked, nullptr)();
+        }
         return answer;
     }
 };
