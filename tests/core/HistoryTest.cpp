@@ -44,7 +44,7 @@ QList<QByteArray> keptBytes(const History& history, const PlayerIdentity& player
 TEST(History, KeepsEachReplacedFileOnceAndTheNewestHundred) {
     const QTemporaryDir dir;
     const History history(dir.filePath(QStringLiteral("history")));
-    const PlayerIdentity player{QString(), QStringLiteral("1234-ABCD")};
+    const PlayerIdentity player{QString(), QStringLiteral("1234-ABCD"), {}, {}};
     const PlayerIdentity other{
         {}, {}, {}, "/media/" + QString(650, QChar(0x00e9)) + "/é/" + QString(300, u'x')};
     std::mt19937 random(41);
