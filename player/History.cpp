@@ -47,7 +47,7 @@ QString folderName(const QString& key) {
 
 // An id from `number` (random for a new entry, a hash for one of the first history).
 QString idFrom(quint64 number) {
-    QString id(QLatin1Char(kIdLetters[number % (sizeof kIdLetters - 1)]));
+    QString id{QLatin1Char(kIdLetters[number % (sizeof kIdLetters - 1)])};
     number /= sizeof kIdLetters - 1;
     for (int k = 1; k < kIdLength; ++k, number /= sizeof kIdSigns - 1) {
         id += QLatin1Char(kIdSigns[number % (sizeof kIdSigns - 1)]);
