@@ -106,8 +106,13 @@ private:
     void centreOnScreen();
     void disableWriting();
     bool takePlayerLock(const QString& playerFile);
+    std::optional<PlayerFile> waitForPlayer();
+    void watchThePlayer();
+    std::optional<PlayerFile> findThisPlayer() const;
+    void mountsChanged();
     bool lockIsOnPlayerFile(const FileContents& onPlayer);
-    std::optional<FileContents> replaceablePlayerFile();
+    std::optional<FileContents> replaceablePlayerFile(bool& loaded);
+    QString differencesWith(const FileContents& onPlayer) const;
     bool keptInHistory(const FileContents& onPlayer);
     bool writeToPlayer(const QByteArray& bytes);
     History history() const;
@@ -125,5 +130,6 @@ private:
     // The player's file as the window last read it or wrote it, to tell
     // whether something else has changed it since.
     std::optional<FileContents> onPlayer_;
-    PlayerIdentity player_; // which player it is, for the history of its file
+    PlayerIdentity player_;  // which player it is, for the history of its file
+    bool unplugged_ = false; // not found since the mounts last changed
 };

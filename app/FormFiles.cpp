@@ -10,6 +10,7 @@
 #include "radio/FmPage.h"
 #include "settings/Backup.h"
 #include "settings/Fields.h"
+#include "settings/NamedSettings.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsProbe.h"
 #include "sound/EqualizerPage.h"
@@ -64,12 +65,13 @@ void Form1::fin_init() {
     Label10->setText(tr("fichier bien chargé"));
 }
 
-std::optional<FileContents> Form1::replaceablePlayerFile() {
+std::optional<FileContents> Form1::replaceablePlayerFile(bool& loaded) {
     // The file read again just before it is written: another player in the
-    // same place, or another program, may have changed it since. What the
-    // user knows to be there is what the window last read or wrote, or what
-    // a question has just shown; after each question the file is read once
-    // more, under its lock, and asked about again when it changed meanwhile.
+    // same place, another program, or the player itself may have changed it
+    // since. What the user knows to be there is what the window last read or
+    // wrote, or what a question has just shown; after each question the file
+    // is read once more, under its lock, and asked about again when it
+    // changed meanwhile.
     std::optional<FileContents> known = onPlayer_;
     for (;;) {
         const FileContents now = readSettingsContents(DeviceSettingsPath);
@@ -88,19 +90,44 @@ std::optional<FileContents> Form1::replaceablePlayerFile() {
         if (known && now.identity == known->identity && now.bytes == known->bytes) {
             return now;
         }
-        const QString question =
+        const QString why =
             known && now.identity == known->identity
-                ? tr("Les réglages de l'ostrel ont changé depuis que cette fenêtre les a lus (un "
-                     "autre programme les a-t-il écrits ?).\n\nRemplacer les réglages qui sont "
-                     "sur l'ostrel maintenant par ceux de la fenêtre ?")
+                ? tr("Les réglages de l'ostrel ont changé depuis que cette fenêtre les a lus "
+                     "(l'ostrel lui-même, ou un autre programme, les a-t-il écrits ?).")
                 : tr("Le fichier settings.dat de l'ostrel n'est plus celui que cette fenêtre a "
-                     "lu (un autre ostrel est-il branché à sa place ?).\n\nRemplacer les "
-                     "réglages qui sont sur l'ostrel maintenant par ceux de la fenêtre ?");
-        if (!seams_.messages.ask(question) || !lockIsOnPlayerFile(now)) {
+                     "lu (un autre ostrel est-il branché à sa place ?).");
+        enum Answer { Write, Load, Nothing };
+        const int answer = seams_.messages.choose(
+            why + QStringLiteral("\n\n") + differencesWith(now),
+            {tr("Écrire ceux de la fenêtre"), tr("Charger ceux de l'ostrel"), tr("Ne rien faire")},
+            Nothing);
+        if (answer == Nothing || !lockIsOnPlayerFile(now)) {
+            return std::nullopt;
+        }
+        if (answer == Load) {
+            Command1_Click(); // as "lire ostrel"
+            loaded = true;
             return std::nullopt;
         }
         known = now;
     }
+}
+
+QString Form1::differencesWith(const FileContents& onPlayer) const {
+    SettingsImage there;
+    there.load(onPlayer.bytes);
+    QStringList changes =
+        captionedChanges(there, SettingsImage_, tr("%1 : %2 sur l'ostrel, %3 dans la fenêtre"));
+    if (changes.isEmpty()) {
+        return tr("Les réglages de l'ostrel sont les mêmes que ceux de la fenêtre.");
+    }
+    constexpr qsizetype kShown = 12;
+    if (changes.size() > kShown) {
+        const qsizetype more = changes.size() - kShown + 1;
+        changes.resize(kShown - 1);
+        changes.append(tr("... et %1 autres réglages").arg(more));
+    }
+    return tr("Les réglages qui diffèrent :") + QStringLiteral("\n") + changes.join(u'\n');
 }
 
 bool Form1::keptInHistory(const FileContents& onPlayer) {
@@ -123,18 +150,26 @@ History Form1::history() const {
 }
 
 bool Form1::writeToPlayer(const QByteArray& bytes) {
+    if (unplugged_) {
+        seams_.messages.show(tr("L'ostrel n'est plus branché : rien n'a été écrit. "
+                                "Rebranchez-le ; vos modifications restent dans la fenêtre."));
+        return false;
+    }
     // Always to the player, even when the image came from the backup.
     SettingsPath = DeviceSettingsPath;
     // What it replaces is kept in the history first, so that it can be
     // undone; a write refused before the player is touched keeps nothing.
-    const std::optional<FileContents> onPlayer = replaceablePlayerFile();
+    bool loaded = false;
+    const std::optional<FileContents> onPlayer = replaceablePlayerFile(loaded);
     std::optional<WriteOutcome> refusal;
     if (onPlayer && onPlayer->ok()) {
         refusal = playerFileRefusal(DeviceSettingsPath);
     }
     if (!onPlayer || (!refusal && !keptInHistory(*onPlayer))) {
         // The success of an earlier write must not stay on the status line.
-        Label10->warnUnsaved();
+        if (!loaded) {
+            Label10->warnUnsaved();
+        }
         return false;
     }
     const WriteOutcome outcome = refusal ? *refusal : writePlayerFile(DeviceSettingsPath, bytes);

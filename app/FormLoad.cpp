@@ -19,9 +19,8 @@ bool Form1::Form_Load() {
     Label11->setText(QString());
     centreOnScreen();
 
-    const std::optional<PlayerFile> player = findPlayerFile(seams_.volumes);
-    if (!player) {
-        seams_.messages.show(tr("l'ostrel n'a pas été trouvé"));
+    std::optional<PlayerFile> player = findPlayerFile(seams_.volumes);
+    if (!player && !(player = waitForPlayer())) {
         return false;
     }
     const QString deviceDrive = player->root;
@@ -57,6 +56,7 @@ bool Form1::Form_Load() {
 
     // "Lire sauvegarde" only when a backup lies where "Sauvegarde " saves.
     Command2->setEnabled(settingsFileIn(BackupFolder).has_value());
+    watchThePlayer();
     return true;
 }
 

@@ -78,11 +78,6 @@ QString HistoryDialog::changesText(const HistoryEntry& entry, const SettingsImag
     }
     SettingsImage kept;
     kept.load(entry.bytes);
-    QStringList changes;
-    for (const SettingChange& change : settingChanges(shown, kept)) {
-        changes.append(
-            tr("%1 : %2 → %3")
-                .arg(settingCaption(*namedSetting(change.name)), change.before, change.after));
-    }
+    const QStringList changes = captionedChanges(shown, kept, tr("%1 : %2 → %3"));
     return changes.isEmpty() ? tr("les mêmes réglages que la fenêtre") : changes.join(u'\n');
 }

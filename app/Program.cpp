@@ -20,9 +20,10 @@ int runSettingsEditor(QApplication& app) {
         return 2;
     }
     const SystemVolumes volumes(options->volumes);
+    MountTableWatch mounts;
 
     Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(), userDataFolder(),
-                       PlayerLock::defaultFolder(), QApplication::palette()});
+                       PlayerLock::defaultFolder(), QApplication::palette(), &mounts});
     if (!window.Form_Load()) {
         return 0;
     }

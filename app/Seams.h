@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/MountEvents.h"
 #include "player/Volumes.h"
 
 #include <QPalette>
@@ -9,12 +10,16 @@
 // that tests can stand in for drives, dialogs and desktop themes.
 
 // Message boxes with the program's title: a message with an OK button only,
-// or a question answered yes or no, "no" being the default.
+// a question answered yes or no, "no" being the default, or a choice among
+// answers (the index of the one chosen; Escape gives the default).
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void show(const QString& text) = 0;
     virtual bool ask(const QString& question) = 0;
+    virtual int choose(const QString& question, const QStringList& answers, int defaultAnswer) = 0;
+    // Closes the message being shown, as if OK had been pressed.
+    virtual void closeMessage() = 0;
 };
 
 struct Seams {
@@ -24,4 +29,5 @@ struct Seams {
     QString dataFolder;    // the user's: the history, and the backup of an installed program
     QString lockFolder;    // where the one-editor lock lies; none when empty
     QPalette palette;      // the desktop's colours; by default the application's
+    MountEvents* mountEvents = nullptr; // when the mounts change; none: never watched
 };

@@ -16,7 +16,28 @@ QString title() {
 void DialogMessages::show(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    shown_ = &box;
     box.exec();
+}
+
+void DialogMessages::closeMessage() {
+    if (shown_) {
+        shown_->done(QMessageBox::Ok);
+    }
+}
+
+int DialogMessages::choose(const QString& question, const QStringList& answers, int defaultAnswer) {
+    QMessageBox box(QMessageBox::Question, title(), question, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QPushButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.append(box.addButton(answer, QMessageBox::ActionRole));
+    }
+    box.setDefaultButton(buttons.value(defaultAnswer));
+    box.setEscapeButton(buttons.value(defaultAnswer));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen < 0 ? defaultAnswer : static_cast<int>(chosen);
 }
 
 bool DialogMessages::ask(const QString& question) {

@@ -313,22 +313,6 @@ English when English comes first, French otherwise.
         <translation>The lock that keeps the player for this window could not be made (%1). The window works, but nothing will stop another window or an ostrelctl command from writing to the player at the same time.</translation>
     </message>
     <message>
-        <source>Les réglages de l&apos;ostrel ont changé depuis que cette fenêtre les a lus (un autre programme les a-t-il écrits ?).
-
-Remplacer les réglages qui sont sur l&apos;ostrel maintenant par ceux de la fenêtre ?</source>
-        <translation>The player&apos;s settings have changed since this window read them (did another program write them?).
-
-Replace the settings now on the player with the window&apos;s?</translation>
-    </message>
-    <message>
-        <source>Le fichier settings.dat de l&apos;ostrel n&apos;est plus celui que cette fenêtre a lu (un autre ostrel est-il branché à sa place ?).
-
-Remplacer les réglages qui sont sur l&apos;ostrel maintenant par ceux de la fenêtre ?</source>
-        <translation>The player&apos;s settings.dat is no longer the file this window read (is another player plugged in its place?).
-
-Replace the settings now on the player with the window&apos;s?</translation>
-    </message>
-    <message>
         <source>Les réglages qui sont sur l&apos;ostrel n&apos;ont pas pu être gardés dans l&apos;historique avant d&apos;être remplacés (%1) : cette écriture ne pourra pas être défaite.
 
 Écrire quand même sur l&apos;ostrel ?</source>
@@ -363,6 +347,54 @@ Put them back on this Ostrel anyway?</translation>
     <message>
         <source>réglages du %1 remis sur l&apos;ostrel</source>
         <translation>settings of %1 put back on the Ostrel</translation>
+    </message>
+    <message>
+        <source>Les réglages de l&apos;ostrel ont changé depuis que cette fenêtre les a lus (l&apos;ostrel lui-même, ou un autre programme, les a-t-il écrits ?).</source>
+        <translation>The Ostrel&apos;s settings have changed since this window read them (did the Ostrel itself, or another program, write them?).</translation>
+    </message>
+    <message>
+        <source>Le fichier settings.dat de l&apos;ostrel n&apos;est plus celui que cette fenêtre a lu (un autre ostrel est-il branché à sa place ?).</source>
+        <translation>The Ostrel&apos;s settings.dat is no longer the file this window read (is another Ostrel plugged in in its place?).</translation>
+    </message>
+    <message>
+        <source>Écrire ceux de la fenêtre</source>
+        <translation>Write the window&apos;s</translation>
+    </message>
+    <message>
+        <source>Charger ceux de l&apos;ostrel</source>
+        <translation>Load the Ostrel&apos;s</translation>
+    </message>
+    <message>
+        <source>Ne rien faire</source>
+        <translation>Do nothing</translation>
+    </message>
+    <message>
+        <source>%1 : %2 sur l&apos;ostrel, %3 dans la fenêtre</source>
+        <translation>%1: %2 on the Ostrel, %3 in the window</translation>
+    </message>
+    <message>
+        <source>Les réglages de l&apos;ostrel sont les mêmes que ceux de la fenêtre.</source>
+        <translation>The Ostrel&apos;s settings are the same as the window&apos;s.</translation>
+    </message>
+    <message>
+        <source>... et %1 autres réglages</source>
+        <translation>... and %1 other settings</translation>
+    </message>
+    <message>
+        <source>Les réglages qui diffèrent :</source>
+        <translation>The settings that differ:</translation>
+    </message>
+    <message>
+        <source>L&apos;ostrel n&apos;est plus branché : rien n&apos;a été écrit. Rebranchez-le ; vos modifications restent dans la fenêtre.</source>
+        <translation>The Ostrel is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
+    </message>
+    <message>
+        <source>l&apos;ostrel a été débranché : vos modifications restent dans la fenêtre ; rebranchez-le pour les écrire</source>
+        <translation>the Ostrel was unplugged: your changes stay in the window; plug it back in to write them</translation>
+    </message>
+    <message>
+        <source>l&apos;ostrel est de retour : %1</source>
+        <translation>the Ostrel is back: %1</translation>
     </message>
 </context>
 <context>

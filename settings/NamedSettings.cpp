@@ -359,3 +359,13 @@ QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& valu
     }
     return settingChanges(before, image);
 }
+
+QStringList captionedChanges(const SettingsImage& before, const SettingsImage& after,
+                             const QString& format) {
+    QStringList changes;
+    for (const SettingChange& change : settingChanges(before, after)) {
+        changes.append(
+            format.arg(settingCaption(*namedSetting(change.name)), change.before, change.after));
+    }
+    return changes;
+}

@@ -72,6 +72,10 @@ struct SettingChange {
 // Each setting whose shown value differs between two images, in the order of
 // namedSettings().
 QList<SettingChange> settingChanges(const SettingsImage& before, const SettingsImage& after);
+// The same, by caption in the user's language: `format` with the caption,
+// the value in `before`, the value in `after` ("%1 : %2 → %3").
+QStringList captionedChanges(const SettingsImage& before, const SettingsImage& after,
+                             const QString& format);
 // Stores each value that differs from what the image already says, as the
 // window's handlers store it, in the order of namedSettings(); the changes made.
 QList<SettingChange> applyValues(SettingsImage& image, const SettingValues& values);

@@ -42,6 +42,24 @@ TEST(StartUp, WithoutAnyVolumeTellsThePlayerWasNotFound) {
     EXPECT_EQ(rig.messages.shown, QStringList{kNotFound});
 }
 
+// While "not found" is open, a player plugged in closes it and the window
+// opens on it; other mounts coming and going leave it open.
+TEST(StartUp, APlayerPluggedInWhileNotFoundIsShownOpensTheWindow) {
+    TestRig rig;
+    QString player;
+    rig.messages.whileOpen = [&] {
+        emit rig.mounts.changed();
+        EXPECT_EQ(rig.messages.closed, 0);
+        player = rig.addPlayer(validPlayerBytes());
+        emit rig.mounts.changed();
+    };
+    const auto window = rig.start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(rig.messages.shown, QStringList{kNotFound});
+    EXPECT_EQ(rig.messages.closed, 1);
+    EXPECT_EQ(window->deviceSettingsPath(), player + "/settings.dat");
+}
+
 TEST(StartUp, FindsTheOnePlayerAndBindsBothPaths) {
     TestRig rig;
     rig.addVolume();

@@ -175,7 +175,7 @@ TEST(Write, AChangeWhileTheQuestionIsOpenIsAskedAboutAndKept) {
     const QByteArray before = randomValidImage(random).fileBytes();
     const QByteArray during = randomValidImage(random).fileBytes();
     writeFile(file, before);
-    shown.rig.messages.whileAsked = [&] {
+    shown.rig.messages.whileOpen = [&] {
         writeFile(file, during);
     };
     shown.rig.messages.answer = true;

@@ -57,7 +57,7 @@ QByteArray PlayerWindow::bytes(int offset, int count) const {
 
 std::unique_ptr<Form1> TestRig::start() {
     auto window = std::make_unique<Form1>(
-        Seams{volumes, messages, programFolder, dataFolder, lockFolder, palette});
+        Seams{volumes, messages, programFolder, dataFolder, lockFolder, palette, &mounts});
     if (!window->Form_Load()) {
         return nullptr;
     }

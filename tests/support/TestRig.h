@@ -5,6 +5,8 @@
 #include "support/QtPrinters.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QMap>
 #include <QPalette>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,23 +16,44 @@
 
 struct FakeVolumes : VolumeList {
     QStringList list;
+    QMap<QString, PlayerIdentity> players; // by root; else the folder's path
     QStringList roots() const override { return list; }
+    PlayerIdentity player(const QString& root) const override {
+        return players.value(QDir::cleanPath(root), VolumeList::player(root));
+    }
 };
 
 // Messages and questions as the user would have seen them, in order;
-// questions get `answer`, after `whileAsked` (what happens while one is open).
+// questions get `answer` (a choice: the first answer for yes, else the
+// default, unless `choice` says), after `whileOpen` (what happens while a
+// message or question is open).
 struct RecordedMessages : MessageBoxes {
     QStringList shown;
     QStringList asked;
     bool answer = false;
-    std::function<void()> whileAsked;
-    void show(const QString& text) override { shown.append(text); }
+    std::optional<int> choice;
+    std::function<void()> whileOpen;
+    int closed = 0; // messages closed by the program
+    void show(const QString& text) override {
+        shown.append(text);
+        opened();
+    }
     bool ask(const QString& question) override {
         asked.append(question);
-        if (whileAsked) {
-            std::exchange(whileAsked, nullptr)();
-        }
+        opened();
         return answer;
+    }
+    int choose(const QString& question, const QStringList&, int defaultAnswer) override {
+        const bool yes = ask(question);
+        return choice.value_or(yes ? 0 : defaultAnswer);
+    }
+    void closeMessage() override { ++closed; }
+
+private:
+    void opened() {
+        if (whileOpen) {
+            std::exchange(whileOpen, nullptr)();
+        }
     }
 };
 
@@ -54,6 +77,7 @@ public:
     QPalette palette;   // the desktop's colours
     FakeVolumes volumes;
     RecordedMessages messages;
+    MountEvents mounts; // emit changed() as the system does when a disk comes or goes
 
     // Builds the window and runs start-up; null when start-up ended the program.
     std::unique_ptr<Form1> start();

@@ -22,6 +22,10 @@ struct PrintedMessages : MessageBoxes {
     bool ask(const QString& question) override {
         return ++asked, std::printf("%s\n", qPrintable(question)), false;
     }
+    int choose(const QString& question, const QStringList&, int defaultAnswer) override {
+        return ask(question), defaultAnswer;
+    }
+    void closeMessage() override {}
 };
 
 int main(int argc, char* argv[]) {
@@ -32,8 +36,9 @@ int main(int argc, char* argv[]) {
     }
     const SystemVolumes system(volumes);
     PrintedMessages messages;
+    MountTableWatch mounts;
     Form1 window(Seams{system, messages, QCoreApplication::applicationDirPath(), userDataFolder(),
-                       PlayerLock::defaultFolder(), QApplication::palette()});
+                       PlayerLock::defaultFolder(), QApplication::palette(), &mounts});
     if (!window.Form_Load()) {
         return 1;
     }
