@@ -24,6 +24,11 @@ struct NoDialogs : MessageBoxes {
         ++shown;
         return false;
     }
+    int choose(const QString&, const QStringList&, int defaultAnswer) override {
+        ++shown;
+        return defaultAnswer;
+    }
+    void closeMessage() override {}
 };
 
 void BM_ReadPlayerFile(benchmark::State& state) {
