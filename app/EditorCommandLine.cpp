@@ -44,8 +44,10 @@ std::optional<EditorOptions> parseCommandLine(const QStringList& arguments, QStr
         } else if (argument == QLatin1String("--version")) {
             options.version = true;
         } else {
-            error = translate("option inconnue : %1\n"
-                              "usage : ostrel-settings [--volume DOSSIER]... | --help | --version")
+            error = QCoreApplication::translate(
+                        "EditorCommandLine",
+                        "option inconnue : %1\n"
+                        "usage : ostrel-settings [--volume DOSSIER]... | --help | --version")
                         .arg(argument);
             return std::nullopt;
         }

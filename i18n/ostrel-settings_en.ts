@@ -5,7 +5,7 @@
     <name>Backup</name>
     <message>
         <source>La sauvegarde ne peut pas être le fichier de l&apos;ostrel lui-même : le programme est lancé depuis l&apos;ostrel. Copiez-le sur votre ordinateur pour sauvegarder.</source>
-        <translation>The backup cannot be the player&apos;s own file: the program was started from the player. Copy it to your computer to save a backup.</translation>
+        <translation>The backup cannot be the player&apos;s own file: the program was started from the player. Copy the program to your computer to save a backup.</translation>
     </message>
     <message>
         <source>La sauvegarde n&apos;est pas écrite : %1 est un lien vers le fichier de l&apos;ostrel. Supprimez ce lien pour sauvegarder.</source>
@@ -73,47 +73,54 @@ an installed program, the backup goes to the user&apos;s data folder
 (~/.local/share/ostrel-settings/).
 
 The language follows the user&apos;s settings (LANGUAGE, LC_ALL, LC_MESSAGES, LANG):
-English when English comes first, French otherwise.
+English is used when English comes before French in the user&apos;s languages,
+French otherwise.
 </translation>
+    </message>
+    <message>
+        <source>option inconnue : %1
+usage : ostrel-settings [--volume DOSSIER]... | --help | --version</source>
+        <translation>Unknown option: %1
+usage: ostrel-settings [--volume FOLDER]... | --help | --version</translation>
     </message>
 </context>
 <context>
     <name>EqualizerCurves</name>
     <message>
         <source>normal</source>
-        <translation>normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>jazz</source>
-        <translation>jazz</translation>
+        <translation>Jazz</translation>
     </message>
     <message>
         <source>pop</source>
-        <translation>pop</translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <source>rock</source>
-        <translation>rock</translation>
+        <translation>Rock</translation>
     </message>
     <message>
         <source>classique</source>
-        <translation>classical</translation>
+        <translation>Classical</translation>
     </message>
     <message>
         <source>extrème basses</source>
-        <translation>extra bass</translation>
+        <translation>Extra bass</translation>
     </message>
     <message>
         <source>techno</source>
-        <translation>techno</translation>
+        <translation>Techno</translation>
     </message>
     <message>
         <source>danse</source>
-        <translation>dance</translation>
+        <translation>Dance</translation>
     </message>
     <message>
         <source>live</source>
-        <translation>live</translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>Reggae</source>
@@ -121,7 +128,7 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>perso</source>
-        <translation>custom</translation>
+        <translation>Custom</translation>
     </message>
 </context>
 <context>
@@ -136,7 +143,7 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>Valeurs par défaut</source>
-        <translation>Factory values</translation>
+        <translation>Factory defaults</translation>
     </message>
     <message>
         <source>Mise à normal</source>
@@ -175,11 +182,11 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>mauvaise valeur pour la fréquence  %1</source>
-        <translation>wrong value for preset %1</translation>
+        <translation>Wrong value for preset %2 (%1)</translation>
     </message>
     <message>
         <source>erreur</source>
-        <translation>error</translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -226,11 +233,11 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>WOW-SRS-3D</source>
-        <translation>WOW-SRS-3D</translation>
+        <translation>SRS WOW 3D</translation>
     </message>
     <message>
         <source>questions et bugs : ostrel@example.com</source>
-        <translation>questions and bugs: ostrel@example.com</translation>
+        <translation>Questions and bugs: ostrel@example.com</translation>
     </message>
     <message>
         <source>Mise à jour éventuelle : https://www.example.com/ostrel</source>
@@ -238,7 +245,7 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>Disque ostrel trouvé :</source>
-        <translation>Player&apos;s disk found:</translation>
+        <translation>Player found at:</translation>
     </message>
     <message>
         <source>En appuyant sur ce bouton, vous rechargez les infos qui sont stockées sur l&apos;OSTREL</source>
@@ -254,7 +261,7 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>En appuyant sur ce bouton, vous avez accès à la page d&apos;accueil du programme</source>
-        <translation>Press this button to go to the program&apos;s home page</translation>
+        <translation>Press this button to go to the General page</translation>
     </message>
     <message>
         <source>En appuyant sur ce bouton, vous avez accès aux modifications des fréquences FM</source>
@@ -286,23 +293,23 @@ English when English comes first, French otherwise.
     </message>
     <message>
         <source>fichier bien chargé</source>
-        <translation>settings loaded</translation>
+        <translation>Settings loaded</translation>
     </message>
     <message>
         <source> vos modifications on été effectués sur l&apos;ostrel</source>
-        <translation> your changes were written to the player</translation>
+        <translation> Your changes were written to the player</translation>
     </message>
     <message>
         <source>fichier sauvegardé</source>
-        <translation>backup saved</translation>
+        <translation>Backup saved</translation>
     </message>
     <message>
         <source>l&apos;ostrel n&apos;a pas été trouvé</source>
-        <translation>no Ostrel player was found</translation>
+        <translation>No Ostrel player was found</translation>
     </message>
     <message>
         <source>l&apos;ostrel est déjà ouvert dans une autre fenêtre</source>
-        <translation>the player is already open in another window</translation>
+        <translation>The player is already open in another window</translation>
     </message>
     <message>
         <source>Une commande ostrelctl écrit sur l&apos;ostrel depuis plusieurs secondes : recommencez quand elle aura fini.</source>
@@ -316,7 +323,7 @@ English when English comes first, French otherwise.
         <source>Les réglages qui sont sur l&apos;ostrel n&apos;ont pas pu être gardés dans l&apos;historique avant d&apos;être remplacés (%1) : cette écriture ne pourra pas être défaite.
 
 Écrire quand même sur l&apos;ostrel ?</source>
-        <translation>The settings on the player could not be kept in the history before being replaced (%1): this write could not be undone.
+        <translation>The settings on the player could not be kept in the history before being replaced (%1): this write cannot be undone.
 
 Write to the player anyway?</translation>
     </message>
@@ -326,43 +333,43 @@ Write to the player anyway?</translation>
     </message>
     <message>
         <source>En appuyant sur ce bouton, vous voyez ce que chaque écriture a remplacé sur l&apos;OSTREL, et vous pouvez le remettre</source>
-        <translation>Shows what each write replaced on the OSTREL, so that you can put it back</translation>
+        <translation>Press this button to see what each write replaced on the player, and to put it back</translation>
     </message>
     <message>
         <source>Remettre sur l&apos;ostrel les réglages gardés le %1 ?
 
 Ceux de la fenêtre et de l&apos;ostrel seront remplacés ; ce qui est sur l&apos;ostrel sera d&apos;abord gardé dans l&apos;historique.</source>
-        <translation>Put the settings kept on %1 back on the Ostrel?
+        <translation>Put the settings kept on %1 back on the player?
 
-Those of the window and of the Ostrel will be replaced; what is on the Ostrel will be kept in the history first.</translation>
+The window&apos;s and the player&apos;s settings will be replaced; what is on the player will be kept in the history first.</translation>
     </message>
     <message>
         <source>Les réglages gardés le %1 viennent d&apos;un autre ostrel (%2) que celui-ci (%3).
 
 Les remettre quand même sur cet ostrel ?</source>
-        <translation>The settings kept on %1 come from another Ostrel (%2) than this one (%3).
+        <translation>The settings kept on %1 come from another player (%2) than this one (%3).
 
-Put them back on this Ostrel anyway?</translation>
+Put them back on this player anyway?</translation>
     </message>
     <message>
         <source>réglages du %1 remis sur l&apos;ostrel</source>
-        <translation>settings of %1 put back on the Ostrel</translation>
+        <translation>Settings of %1 put back on the player</translation>
     </message>
     <message>
         <source>Les réglages de l&apos;ostrel ont changé depuis que cette fenêtre les a lus (l&apos;ostrel lui-même, ou un autre programme, les a-t-il écrits ?).</source>
-        <translation>The Ostrel&apos;s settings have changed since this window read them (did the Ostrel itself, or another program, write them?).</translation>
+        <translation>The player&apos;s settings have changed since this window read them (did the player itself, or another program, write them?).</translation>
     </message>
     <message>
         <source>Le fichier settings.dat de l&apos;ostrel n&apos;est plus celui que cette fenêtre a lu (un autre ostrel est-il branché à sa place ?).</source>
-        <translation>The Ostrel&apos;s settings.dat is no longer the file this window read (is another Ostrel plugged in in its place?).</translation>
+        <translation>The player&apos;s settings.dat is no longer the file this window read (is another player plugged in in its place?).</translation>
     </message>
     <message>
         <source>Écrire ceux de la fenêtre</source>
-        <translation>Write the window&apos;s</translation>
+        <translation>Write the window&apos;s settings</translation>
     </message>
     <message>
         <source>Charger ceux de l&apos;ostrel</source>
-        <translation>Load the Ostrel&apos;s</translation>
+        <translation>Load the player&apos;s settings</translation>
     </message>
     <message>
         <source>Ne rien faire</source>
@@ -370,11 +377,11 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>%1 : %2 sur l&apos;ostrel, %3 dans la fenêtre</source>
-        <translation>%1: %2 on the Ostrel, %3 in the window</translation>
+        <translation>%1: %2 on the player, %3 in the window</translation>
     </message>
     <message>
         <source>Les réglages de l&apos;ostrel sont les mêmes que ceux de la fenêtre.</source>
-        <translation>The Ostrel&apos;s settings are the same as the window&apos;s.</translation>
+        <translation>The player&apos;s settings are the same as the window&apos;s.</translation>
     </message>
     <message>
         <source>... et %1 autres réglages</source>
@@ -386,22 +393,22 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>L&apos;ostrel n&apos;est plus branché : rien n&apos;a été écrit. Rebranchez-le ; vos modifications restent dans la fenêtre.</source>
-        <translation>The Ostrel is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
+        <translation>The player is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
     </message>
     <message>
         <source>l&apos;ostrel a été débranché : vos modifications restent dans la fenêtre ; rebranchez-le pour les écrire</source>
-        <translation>the Ostrel was unplugged: your changes stay in the window; plug it back in to write them</translation>
+        <translation>The player was unplugged: your changes stay in the window; plug it back in to write them</translation>
     </message>
     <message>
         <source>l&apos;ostrel est de retour : %1</source>
-        <translation>the Ostrel is back: %1</translation>
+        <translation>The player is back: %1</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>endommagée : on ne sait pas de quel ostrel elle vient</source>
-        <translation>damaged: which player it came from is unknown</translation>
+        <translation>Damaged: which player it came from is unknown</translation>
     </message>
     <message>
         <source>aucun dossier pour l&apos;historique</source>
@@ -413,26 +420,26 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>endommagée : elle n&apos;a plus la taille qu&apos;elle avait</source>
-        <translation>damaged: it no longer has the size it had</translation>
+        <translation>Damaged: it no longer has the size it had</translation>
     </message>
     <message>
         <source>un fichier de l&apos;ostrel endommagé : %1 octets au lieu de %2</source>
-        <translation>a damaged player file: %1 bytes instead of %2</translation>
+        <translation>A damaged player file: %1 bytes instead of %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryDialog</name>
     <message>
         <source>Historique de l&apos;ostrel</source>
-        <translation>Ostrel history</translation>
+        <translation>Player history</translation>
     </message>
     <message>
         <source>Aucune écriture n&apos;a encore été gardée pour cet ostrel.</source>
-        <translation>No write has been kept for this Ostrel yet.</translation>
+        <translation>No write has been kept for this player yet.</translation>
     </message>
     <message>
         <source>Avant chaque écriture, ce qui était sur l&apos;ostrel est gardé ici, du plus récent au plus ancien. Choisissez les réglages à remettre :</source>
-        <translation>Before each write, what was on the Ostrel is kept here, newest first. Choose the settings to put back:</translation>
+        <translation>Before each write, what was on the player is kept here, newest first. Choose the settings to put back:</translation>
     </message>
     <message>
         <source>Gardés le</source>
@@ -444,7 +451,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>Remettre sur l&apos;ostrel</source>
-        <translation>Put back on the Ostrel</translation>
+        <translation>Put back on the player</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -452,7 +459,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>date inconnue</source>
-        <translation>unknown date</translation>
+        <translation>Unknown date</translation>
     </message>
     <message>
         <source>%1 : %2 → %3</source>
@@ -460,7 +467,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>les mêmes réglages que la fenêtre</source>
-        <translation>the same settings as the window</translation>
+        <translation>The same settings as the window</translation>
     </message>
 </context>
 <context>
@@ -630,7 +637,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>désactivé</source>
-        <translation>off</translation>
+        <translation>Never</translation>
     </message>
     <message>
         <source>1 mn</source>
@@ -734,7 +741,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>SRS-WOW</source>
-        <translation>SRS-WOW</translation>
+        <translation>SRS WOW</translation>
     </message>
     <message>
         <source>Enregistrement</source>
@@ -750,19 +757,19 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>recule 6 secondes</source>
-        <translation>back 6 seconds</translation>
+        <translation>Back 6 seconds</translation>
     </message>
     <message>
         <source>avance 6 secondes</source>
-        <translation>forward 6 seconds</translation>
+        <translation>Forward 6 seconds</translation>
     </message>
     <message>
         <source>graves</source>
-        <translation>bass</translation>
+        <translation>Bass</translation>
     </message>
     <message>
         <source>Aigües</source>
-        <translation>treble</translation>
+        <translation>Treble</translation>
     </message>
     <message>
         <source>Mini écouteurs</source>
@@ -790,47 +797,47 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>indice de fréquence FM en dehors de la plage</source>
-        <translation>tuned FM preset index out of range</translation>
+        <translation>Tuned FM preset index out of range</translation>
     </message>
     <message>
         <source>indice d&apos;égaliseur en dehors de la plage</source>
-        <translation>equalizer index out of range</translation>
+        <translation>Equalizer index out of range</translation>
     </message>
     <message>
         <source>indice de mode de répétition en dehors de la plage</source>
-        <translation>repeat mode index out of range</translation>
+        <translation>Repeat mode index out of range</translation>
     </message>
     <message>
         <source>indice extinction ostrel en dehors de la plage</source>
-        <translation>player switch-off index out of range</translation>
+        <translation>Player switch-off index out of range</translation>
     </message>
     <message>
         <source>indice rétroéclairage ostrel en dehors de la plage</source>
-        <translation>player backlight index out of range</translation>
+        <translation>Player backlight index out of range</translation>
     </message>
     <message>
         <source>indice mode usb ostrel en dehors de la plage</source>
-        <translation>player USB mode index out of range</translation>
+        <translation>Player USB mode index out of range</translation>
     </message>
     <message>
         <source>indice qualité d&apos;enregistrement ostrel en dehors de la plage</source>
-        <translation>player recording quality index out of range</translation>
+        <translation>Player recording quality index out of range</translation>
     </message>
     <message>
         <source>indice vitesse de défilement ostrel en dehors de la plage</source>
-        <translation>player scrolling speed index out of range</translation>
+        <translation>Player scrolling speed index out of range</translation>
     </message>
     <message>
         <source>indice abrec ostrel en dehors de la plage</source>
-        <translation>player A&lt;&gt;B-Rec index out of range</translation>
+        <translation>Player A&lt;&gt;B-Rec index out of range</translation>
     </message>
     <message>
         <source>indice focus ostrel en dehors de la plage</source>
-        <translation>player focus index out of range</translation>
+        <translation>Player focus index out of range</translation>
     </message>
     <message>
         <source>indice type d&apos;écouteurs ostrel en dehors de la plage</source>
-        <translation>player headphone type index out of range</translation>
+        <translation>Player headphone type index out of range</translation>
     </message>
     <message>
         <source>True bass</source>
@@ -838,7 +845,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>niveau True bass ostrel en dehors de la plage</source>
-        <translation>player True bass level out of range</translation>
+        <translation>Player True bass level out of range</translation>
     </message>
     <message>
         <source>Son 3D</source>
@@ -846,7 +853,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>niveau son 3D ostrel en dehors de la plage</source>
-        <translation>player 3D sound level out of range</translation>
+        <translation>Player 3D sound level out of range</translation>
     </message>
     <message>
         <source>Contraste</source>
@@ -854,19 +861,19 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>indice contraste ostrel en dehors de la plage</source>
-        <translation>player contrast index out of range</translation>
+        <translation>Player contrast index out of range</translation>
     </message>
     <message>
         <source>attention %1</source>
-        <translation>warning: %1 bytes</translation>
+        <translation>Warning: %1 bytes</translation>
     </message>
     <message>
         <source>je ne reconnait pas l&apos;ostrel</source>
-        <translation>this is not an Ostrel player I know</translation>
+        <translation>This Ostrel player is not recognised</translation>
     </message>
     <message>
         <source>je ne reconnais pas un OSTREL muni du firmware 2,226</source>
-        <translation>this is not an OSTREL with firmware 2.226</translation>
+        <translation>Not recognised as an OSTREL with firmware 2.226</translation>
     </message>
     <message>
         <source>Préréglage écouté</source>
@@ -886,7 +893,7 @@ Put them back on this Ostrel anyway?</translation>
     </message>
     <message>
         <source>Extinction rétroéclairage</source>
-        <translation>Backlight off after</translation>
+        <translation>Backlight timeout</translation>
     </message>
     <message>
         <source>USB</source>
@@ -1035,14 +1042,14 @@ Put them back on this Ostrel anyway?</translation>
     <name>SrsPage</name>
     <message>
         <source>WOW-SRS</source>
-        <translation>WOW-SRS</translation>
+        <translation>SRS WOW</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>attention votre modification n&apos;est pas enregistée dans l&apos;ostrel</source>
-        <translation>warning: your change is not on the player yet</translation>
+        <translation>Warning: your change is not on the player yet</translation>
     </message>
 </context>
 <context>
@@ -1107,12 +1114,17 @@ Put them back on this Ostrel anyway?</translation>
   equalizer        active equalizer, by its caption: Jazz, Live (concert), Auto...
   curve.NAME       curve in dB, 62 Hz first: 18,-4,-2,14,14; NAME among normal,
                    jazz, pop, rock, classique, extreme-basses, techno, danse,
-                   live, reggae, perso
+                   live, reggae, perso (the same in every language: the
+                   English window&apos;s Classical, Extra bass, Dance and Custom
+                   curves are classique, extreme-basses, danse and perso)
   trubass, son3d, contrast
                    level from 0 to 10
   focus, headphones, repeat, recordQuality, scrollSpeed, autoOff, backlight,
   usb, abRec       caption of the chosen button, in English or French (any
                    case, accents or not), or its number (0 for the first)
+
+Setting and curve names are the same in every language; only the captions the
+window shows are translated.
 </translation>
     </message>
     <message>
@@ -1251,7 +1263,7 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>l&apos;entrée %1 (%2) est %3 ; elle n&apos;est pas reprise</source>
-        <translation>entry %1 (%2) is %3; it is not restored</translation>
+        <translation>entry %1 (%2) is %3; it was not restored</translation>
     </message>
     <message>
         <source>%1 :</source>
@@ -1267,7 +1279,7 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>l&apos;entrée %1 n&apos;est pas reprise : la fenêtre ne l&apos;écrirait pas.</source>
-        <translation>entry %1 is not restored: the window would not write it.</translation>
+        <translation>entry %1 was not restored: the window would not write it.</translation>
     </message>
     <message>
         <source>ostrelctl : %1
@@ -1311,23 +1323,23 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>%1 n&apos;est pas écrit : la fenêtre ne l&apos;écrirait pas non plus.</source>
-        <translation>%1 is not written: the window would not write it either.</translation>
+        <translation>%1 was not written: the window would not write it either.</translation>
     </message>
     <message>
         <source>rien n&apos;est écrit (--dry-run)</source>
-        <translation>nothing is written (--dry-run)</translation>
+        <translation>nothing was written (--dry-run)</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas écrit : l&apos;ostrel est ouvert dans la fenêtre d&apos;ostrel-settings, dont la prochaine écriture déferait celle-ci sans un mot. Fermez la fenêtre, puis recommencez.</source>
-        <translation>%1 is not written: the player is open in the ostrel-settings window, whose next write would silently undo this one. Close the window, then try again.</translation>
+        <translation>%1 was not written: the player is open in the ostrel-settings window, whose next write would silently undo this one. Close the window, then try again.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas écrit : une autre commande ostrelctl l&apos;écrit depuis plus de %2 s. Recommencez plus tard.</source>
-        <translation>%1 is not written: another ostrelctl command has been writing it for more than %2 s. Try again later.</translation>
+        <translation>%1 was not written: another ostrelctl command has been writing it for more than %2 s. Try again later.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas écrit : le verrou qui empêche deux programmes de l&apos;écrire à la fois n&apos;a pas pu être créé (%2).</source>
-        <translation>%1 is not written: the lock that stops two programs writing it at once could not be made (%2).</translation>
+        <translation>%1 was not written: the lock that stops two programs writing it at once could not be made (%2).</translation>
     </message>
     <message>
         <source>%1 : trop grand pour un document ostrel-settings</source>
@@ -1351,7 +1363,7 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>rien n&apos;est écrit :</source>
-        <translation>nothing is written:</translation>
+        <translation>nothing was written:</translation>
     </message>
     <message>
         <source>rien à changer</source>
@@ -1363,7 +1375,7 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>rien n&apos;est écrit, %1 est refusé :</source>
-        <translation>nothing is written, %1 is refused:</translation>
+        <translation>nothing was written, %1 was refused:</translation>
     </message>
     <message>
         <source>%1 : serait créé</source>
@@ -1384,7 +1396,7 @@ ostrel-settings window has this file open.
     <message>
         <source>%1 n&apos;est pas écrit : l&apos;historique n&apos;a pas pu être gardé (%2).
 (--no-history l&apos;écrit sans garder ce qu&apos;il remplace)</source>
-        <translation>%1 is not written: the history could not be kept (%2).
+        <translation>%1 was not written: the history could not be kept (%2).
 (--no-history writes it without keeping what it replaces)</translation>
     </message>
     <message>
@@ -1401,7 +1413,7 @@ ostrel-settings window has this file open.
     </message>
     <message>
         <source>l&apos;entrée %1 n&apos;est pas remise : elle vient d&apos;un autre ostrel (%2) que %3 (%4). --other-player la remet quand même.</source>
-        <translation>entry %1 was not put back: it comes from another Ostrel (%2) than %3 (%4). --other-player puts it back anyway.</translation>
+        <translation>entry %1 was not put back: it comes from another player (%2) than %3 (%4). --other-player puts it back anyway.</translation>
     </message>
     <message>
         <source>entrée %1, gardée le %2 :</source>

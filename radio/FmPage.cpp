@@ -177,7 +177,11 @@ void FmPage::enreg_f_fm_Click() {
         const PresetInput input = readPresetFrequency(Text1[box]->text());
         switch (input.kind) {
         case PresetInput::Kind::Unreadable:
-            messages_.show(tr("mauvaise valeur pour la fréquence  %1").arg(box + 1));
+            // The number in French, as the window always said it; an English
+            // translation may name the box by its letter as well (%2).
+            messages_.show(tr("mauvaise valeur pour la fréquence  %1")
+                               .arg(QString::number(box + 1),
+                                    QString::fromUtf8(captions::kPresetLetters[box])));
             return;
         case PresetInput::Kind::OutOfRange:
             messages_.show(tr("erreur"));

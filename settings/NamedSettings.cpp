@@ -61,7 +61,7 @@ ParsedValue refused(const QString& why) {
     return {std::nullopt, why};
 }
 
-ParsedValue parsePreset(int preset, const QString& text) {
+ParsedValue parsePreset(const NamedSetting& setting, const QString& text) {
     const PresetInput input = readPresetFrequency(text);
     switch (input.kind) {
     case PresetInput::Kind::Valid:
@@ -72,10 +72,11 @@ ParsedValue parsePreset(int preset, const QString& text) {
     case PresetInput::Kind::Unreadable:
         break;
     }
-    // The window's words, then what it expects.
+    // The window's words, the preset named as the command line names it
+    // (fm.B), then what it expects.
     return refused(NamedSettingsText::tr("mauvaise valeur pour la fréquence  %1 (des MHz avec une "
                                          "décimale, comme 101.1)")
-                       .arg(preset + 1));
+                       .arg(setting.name));
 }
 
 // An option by its number, or by its caption in French or in English,
@@ -237,7 +238,7 @@ QString shownText(const SettingsImage& image, const NamedSetting& setting) {
 ParsedValue parseValue(const NamedSetting& setting, const QString& text) {
     switch (setting.kind) {
     case Kind::Preset:
-        return parsePreset(setting.index, text);
+        return parsePreset(setting, text);
     case Kind::Option:
         return parseOption(optionField(setting), text);
     case Kind::Curve: {

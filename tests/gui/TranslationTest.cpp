@@ -2,6 +2,7 @@
 #include "support/Languages.h"
 #include "support/TestRig.h"
 
+#include "app/EditorCommandLine.h"
 #include "app/Frame.h"
 #include "app/StatusLine.h"
 #include "settings/FieldLayout.h"
@@ -9,6 +10,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -53,10 +55,18 @@ TEST(Translation, AnEnglishWindowLeavesNothingInFrench) {
     seen.append(window.windowTitle());
     window.Label10->warnUnsaved();
     seen.append(window.Label10->text());
+    window.historique->click();
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         seen += textsOf(widget);
     }
+    QString badOption;
+    (void)parseCommandLine({QStringLiteral("prog"), QStringLiteral("--badoption")}, badOption);
+    seen.append(badOption);
+    // Sentence case, as English desktops write messages, captions and labels.
     for (const QString& text : seen) {
         EXPECT_EQ(french.in(text), QString()) << text.toStdString();
+        EXPECT_EQ(frenchIn(text), QString()) << text.toStdString();
+        const QString trimmed = text.trimmed();
+        EXPECT_TRUE(trimmed.isEmpty() || !trimmed[0].isLower()) << text.toStdString();
     }
 }

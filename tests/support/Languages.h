@@ -27,6 +27,17 @@ private:
     QTranslator translator_;
 };
 
+// The French in `text`, if any: an accented letter or a word English never
+// uses. It finds a text that no translation file knows of, which FrenchTexts
+// cannot.
+inline QString frenchIn(const QString& text) {
+    static const QRegularExpression french(
+        QStringLiteral("[éèêëàâùûçôîï]|\\b(le|la|les|des|du|est|pas|une|dans|avec|sur|aucun|"
+                       "fichier|dossier|inconnue?|écrit|réglages?)\\b"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return french.match(text).captured();
+}
+
 // Every French source text of the translation file whose English differs
 // from it: a text found on an English screen is left in French when it is
 // one of these.
