@@ -67,9 +67,7 @@ HistoryDialog::HistoryDialog(const QList<HistoryEntry>& entries, const SettingsI
 }
 
 QString HistoryDialog::keptText(const HistoryEntry& entry) {
-    return entry.kept.isValid()
-               ? entry.kept.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-               : tr("date inconnue");
+    return entry.kept.isValid() ? entry.keptText() : tr("date inconnue");
 }
 
 QString HistoryDialog::changesText(const HistoryEntry& entry, const SettingsImage& shown) {

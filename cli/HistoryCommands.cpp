@@ -18,9 +18,7 @@ SettingsImage imageOf(const QByteArray& bytes) {
 }
 
 QString timeText(const HistoryEntry& entry) {
-    return entry.kept.isValid()
-               ? entry.kept.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-               : CliText::tr("(date inconnue)");
+    return entry.kept.isValid() ? entry.keptText() : CliText::tr("(date inconnue)");
 }
 
 // What an entry differs in from the file that replaced it: the next newer

@@ -59,6 +59,11 @@ struct EntryName {
     QString name;
     quint64 number = 0; // its place in the order kept; 0 for the first history's
     QString id;
+    // Numbered ones by their number, then the first history's by their date
+    // (all older: they came before).
+    bool newerThan(const EntryName& other) const {
+        return number != other.number ? number > other.number : name > other.name;
+    }
 };
 
 // The entry files of a folder, newest first: numbered ones by their number,
@@ -74,9 +79,8 @@ QList<EntryName> entryNames(const QString& folder) {
             names.append({name, 0, idFrom(qFromBigEndian<quint64>(hash.constData()))});
         }
     }
-    std::sort(names.begin(), names.end(), [](const EntryName& a, const EntryName& b) {
-        return a.number != b.number ? a.number > b.number : a.name > b.name;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const EntryName& a, const EntryName& b) { return a.newerThan(b); });
     return names;
 }
 
@@ -159,10 +163,8 @@ QList<HistoryEntry> entriesIn(const QStringList& folders) {
             all.append({name, folder});
         }
     }
-    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-        return a.first.number != b.first.number ? a.first.number > b.first.number
-                                                : a.first.name > b.first.name;
-    });
+    std::stable_sort(all.begin(), all.end(),
+                     [](const auto& a, const auto& b) { return a.first.newerThan(b.first); });
     QList<HistoryEntry> entries;
     for (const auto& [name, folder] : all) {
         entries.append(readEntry(folder, name));
@@ -170,6 +172,11 @@ QList<HistoryEntry> entriesIn(const QStringList& folders) {
     return entries;
 }
 } // namespace
+
+QString HistoryEntry::keptText() const {
+    return kept.isValid() ? kept.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          : QString();
+}
 
 bool HistoryEntry::restorable() const {
     return damage == Damage::None && bytes.size() == SettingsImage::kFileSize;

@@ -26,6 +26,8 @@ struct HistoryEntry {
     PlayerIdentity player;
     QByteArray bytes; // the player's file as it was (of any size: it may have been damaged)
     Damage damage = Damage::None;
+    // When it was kept, in local time as both programs show it; empty when unknown.
+    QString keptText() const;
     // Whether it can be put back: whole, and a file of the settings' size.
     bool restorable() const;
     // Why it cannot be put back, in the user's language; empty when it can.
