@@ -105,6 +105,7 @@ private:
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
+    std::unique_ptr<PlayerLock> lockOf(const QString& playerFile) const;
     bool takePlayerLock(const QString& playerFile);
     std::optional<PlayerFile> waitForPlayer();
     void watchThePlayer();

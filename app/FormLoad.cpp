@@ -49,7 +49,10 @@ bool Form1::Form_Load() {
     SettingsPath = DeviceSettingsPath;
     fin_init();
 
-    const ProgramPlaces places = programPlaces(seams_.programFolder, seams_.dataFolder);
+    const ProgramPlaces places = [this] {
+        const ActingAs user(seams_.user.owner); // root through sudo saves as the user
+        return programPlaces(seams_.programFolder, seams_.user.data);
+    }();
     StationListPath = places.stationList;
     BackupFolder = places.backupFolder;
     Freq_FM->loadStationList(StationListPath);
@@ -60,10 +63,14 @@ bool Form1::Form_Load() {
     return true;
 }
 
+std::unique_ptr<PlayerLock> Form1::lockOf(const QString& playerFile) const {
+    return std::make_unique<PlayerLock>(seams_.user.lock, playerFile, PlayerLock::Holder::Window,
+                                        seams_.user.otherLocks, seams_.user.owner);
+}
+
 bool Form1::takePlayerLock(const QString& playerFile) {
     // A second window on the same player would silently undo this one's edits.
-    auto lock =
-        std::make_unique<PlayerLock>(seams_.lockFolder, playerFile, PlayerLock::Holder::Window);
+    auto lock = lockOf(playerFile);
     const PlayerLock::Outcome outcome = lock->take(PlayerLock::kCommandPatience);
     switch (outcome) {
     case PlayerLock::Outcome::Taken:
@@ -95,9 +102,9 @@ bool Form1::lockIsOnPlayerFile(const FileContents& onPlayer) {
     // Another file in the player's place (another player, or the file
     // replaced) is locked before it is written; a write that will fail
     // keeps the lock it has.
-    if (seams_.lockFolder.isEmpty() || !onPlayer.ok() ||
+    if (seams_.user.lock.isEmpty() || !onPlayer.ok() ||
         (playerLock_ &&
-         playerLock_->path() == PlayerLock::pathFor(seams_.lockFolder, DeviceSettingsPath))) {
+         playerLock_->path() == PlayerLock::pathFor(seams_.user.lock, DeviceSettingsPath))) {
         return true;
     }
     return takePlayerLock(DeviceSettingsPath);

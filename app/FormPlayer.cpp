@@ -74,9 +74,8 @@ void Form1::mountsChanged() {
         onPlayer_->identity = now.identity;
     }
     // Its lock, when it is free: a command may not write under the window.
-    auto lock = std::make_unique<PlayerLock>(seams_.lockFolder, DeviceSettingsPath,
-                                             PlayerLock::Holder::Window);
-    if (!seams_.lockFolder.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
+    auto lock = lockOf(DeviceSettingsPath);
+    if (!seams_.user.lock.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
         playerLock_ = std::move(lock);
     }
     Label10->setText(tr("l'ostrel est de retour : %1").arg(found->root));

@@ -4,8 +4,6 @@
 #include "Form1.h"
 #include "Look.h"
 #include "SystemSeams.h"
-#include "player/PlayerLock.h"
-#include "player/ProgramPlaces.h"
 
 #include <QApplication>
 
@@ -22,8 +20,8 @@ int runSettingsEditor(QApplication& app) {
     const SystemVolumes volumes(options->volumes);
     MountTableWatch mounts;
 
-    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(), userDataFolder(),
-                       PlayerLock::defaultFolder(), QApplication::palette(), &mounts});
+    Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(),
+                       userFolders(UserIds::ofProcess()), QApplication::palette(), &mounts});
     if (!window.Form_Load()) {
         return 0;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/MountEvents.h"
+#include "player/UserFolders.h"
 #include "player/Volumes.h"
 
 #include <QPalette>
@@ -26,8 +27,7 @@ struct Seams {
     const VolumeList& volumes;
     MessageBoxes& messages;
     QString programFolder; // where the station list and the backup lie
-    QString dataFolder;    // the user's: the history, and the backup of an installed program
-    QString lockFolder;    // where the one-editor lock lies; none when empty
+    UserFolders user;      // the lock, the history, and the backup of an installed program
     QPalette palette;      // the desktop's colours; by default the application's
     MountEvents* mountEvents = nullptr; // when the mounts change; none: never watched
 };

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "player/History.h"
+#include "player/UserFolders.h"
 
 #include <QTextStream>
 
@@ -61,12 +62,11 @@ QString misplacedOption(const Invocation& invocation) {
 } // namespace
 
 void setUserFolders(CliSeams& seams, const UserIds& ids) {
-    const UserAccount account = actingAccount(ids);
-    seams.lockFolder = PlayerLock::folderFor(account);
-    seams.historyFolder = userHistoryFolder(account);
-    seams.owner = account;
-    seams.otherLockFolders =
-        ids.effective == 0 ? PlayerLock::everyUsersFolders(ids.everyAccount()) : QStringList();
+    const UserFolders folders = userFolders(ids);
+    seams.lockFolder = folders.lock;
+    seams.historyFolder = historyFolderIn(folders.data);
+    seams.owner = folders.owner;
+    seams.otherLockFolders = folders.otherLocks;
 }
 
 int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& err,

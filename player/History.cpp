@@ -1,6 +1,5 @@
 #include "History.h"
 
-#include "ProgramPlaces.h"
 #include "settings/RegularFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsImage.h"
@@ -289,6 +288,6 @@ std::optional<HistoryEntry> History::find(const QString& id) const {
     return std::nullopt;
 }
 
-QString userHistoryFolder(const UserAccount& account) {
-    return joinPath(userDataFolder(account), QStringLiteral("history"));
+QString historyFolderIn(const QString& dataFolder) {
+    return joinPath(dataFolder, QStringLiteral("history"));
 }

@@ -64,7 +64,5 @@ private:
     QString folder_;
 };
 
-struct UserAccount;
-
-// The history/ folder of the user's data folder, which both programs share.
-QString userHistoryFolder(const UserAccount& account);
+// The history/ folder of a user's data folder, which both programs share.
+QString historyFolderIn(const QString& dataFolder);

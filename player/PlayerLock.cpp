@@ -73,12 +73,6 @@ QString PlayerLock::folderFor(const UserAccount& account, const QString& runtime
     return joinPath(account.home, QStringLiteral(".local/state/ostrel-settings"));
 }
 
-QString PlayerLock::defaultFolder() {
-    UserIds ids = UserIds::ofProcess();
-    ids.sudoUid.clear();
-    return folderFor(actingAccount(ids));
-}
-
 QStringList PlayerLock::everyUsersFolders(const QList<UserAccount>& accounts,
                                           const QString& runtimeRoot) {
     QStringList candidates;

@@ -28,8 +28,6 @@ public:
     // account alone, never from the environment (cron, su, sudo and ssh
     // sessions may lack XDG_RUNTIME_DIR). Empty when the account has no home.
     static QString folderFor(const UserAccount& account, const QString& runtimeRoot = kRuntimeRoot);
-    // The effective user's.
-    static QString defaultFolder();
     // Every lock folder the accounts have made, for root to look into.
     static QStringList everyUsersFolders(const QList<UserAccount>& accounts,
                                          const QString& runtimeRoot = kRuntimeRoot);

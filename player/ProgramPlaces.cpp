@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-// access() rather than the permission bits: a read-only mount refuses even root.
+// Asked of the system rather than read from the permission bits: a read-only
+// mount refuses even root. For the effective user: root acting through sudo
+// makes its files as the user who ran sudo.
 bool canWrite(const QString& folder) {
-    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
 }
 } // namespace
 
@@ -29,12 +32,6 @@ ProgramPlaces programPlaces(const QString& programFolder, const QString& dataFol
     // it beside itself, when it can.
     places.backupFolder = !installed && canWrite(programFolder) ? programFolder : dataFolder;
     return places;
-}
-
-QString userDataFolder() {
-    UserIds ids = UserIds::ofProcess();
-    ids.sudoUid.clear();
-    return userDataFolder(actingAccount(ids));
 }
 
 QString userDataFolder(const UserAccount& account) {

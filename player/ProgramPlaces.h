@@ -24,5 +24,4 @@ struct UserAccount;
 // The user's data folder for both programs (it may not exist yet):
 // ~/.local/share/ostrel-settings, or under $XDG_DATA_HOME. For root acting
 // through sudo, the data folder of the user who ran sudo ($HOME may be root's).
-QString userDataFolder();
 QString userDataFolder(const UserAccount& account);

@@ -2,9 +2,11 @@
 // mounts, a lock folder of its own.
 #include "cli/Ostrelctl.h"
 #include "support/CliRig.h"
+#include "support/OtherUser.h"
 
 #include "player/History.h"
 #include "player/PlayerLock.h"
+#include "player/UserFolders.h"
 #include "settings/Fields.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
@@ -12,7 +14,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -325,16 +326,16 @@ TEST(Ostrelctl, TheLockFolderDoesNotDependOnTheEnvironment) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     const QTemporaryDir another;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(another.path()));
-    const QString withOther = PlayerLock::defaultFolder();
+    const QString withOther = userFolders(UserIds::ofProcess()).lock;
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString without = PlayerLock::defaultFolder();
+    const QString without = userFolders(UserIds::ofProcess()).lock;
     if (saved.isNull()) {
         qunsetenv("XDG_RUNTIME_DIR");
     } else {
         qputenv("XDG_RUNTIME_DIR", saved);
     }
     EXPECT_EQ(withOther, without);
-    EXPECT_EQ(PlayerLock::defaultFolder(), without);
+    EXPECT_EQ(userFolders(UserIds::ofProcess()).lock, without);
 }
 
 // The lock folder is one that no other user can make first (which would
@@ -368,20 +369,14 @@ TEST(Ostrelctl, RootNeverWritesUnderAUsersWindowAndSudoKeepsTheUsersHistory) {
     const QByteArray savedData = qgetenv("XDG_DATA_HOME");
     qunsetenv("XDG_DATA_HOME");
     Cli cli;
-    const QString home = cli.path(QStringLiteral("home"));
-    ASSERT_TRUE(QDir().mkdir(home));
-    ASSERT_EQ(::chown(QFile::encodeName(home).constData(), 4242, 4242), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(cli.path(QString())).constData(), 0755), 0);
-    const UserAccount user{4242, 4242, home}, root{0, 0, cli.path(QStringLiteral("root"))};
+    const UserAccount user = otherUser(cli.path(QString()));
+    const UserAccount root{0, 0, cli.path(QStringLiteral("root"))};
+    const QString& home = user.home;
     std::mt19937 random(23);
     const QString file = cli.put(QStringLiteral("player.dat"), randomBytes(random));
     for (const QByteArray& sudoUid : {QByteArray("4242"), QByteArray()}) {
-        std::optional<PlayerLock> window;
-        {
-            const ActingAs asUser(user);
-            window.emplace(PlayerLock::folderFor(user), file, PlayerLock::Holder::Window);
-            ASSERT_EQ(window->take(), PlayerLock::Outcome::Taken);
-        }
+        std::unique_ptr<PlayerLock> window = windowOf(user, file);
+        ASSERT_NE(window, nullptr);
         CliSeams seams;
         setUserFolders(seams, {0, sudoUid, [&](uid_t uid) { return uid ? user : root; },
                                [&] {
@@ -397,11 +392,7 @@ TEST(Ostrelctl, RootNeverWritesUnderAUsersWindowAndSudoKeepsTheUsersHistory) {
         EXPECT_EQ(cli.run(set).code, kDone) << sudoUid.data();
     }
     EXPECT_EQ(History(home + "/.local/share/ostrel-settings/history").everyPlayer().size(), 1);
-    QDirIterator made(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                      QDirIterator::Subdirectories);
-    while (made.hasNext()) {
-        EXPECT_EQ(QFileInfo(made.next()).ownerId(), 4242u) << made.filePath().toStdString();
-    }
+    EXPECT_EQ(notOwnedBy(home, 4242), QStringList());
     if (!savedData.isNull()) {
         qputenv("XDG_DATA_HOME", savedData);
     }

@@ -29,8 +29,7 @@ namespace {
 struct BareWindow {
     FakeVolumes volumes;
     RecordedMessages messages;
-    Form1 window{
-        Seams{volumes, messages, QString(), QString(), QString(), QApplication::palette()}};
+    Form1 window{Seams{volumes, messages, QString(), UserFolders{}, QApplication::palette()}};
 };
 
 std::string name(const QWidget* widget) {

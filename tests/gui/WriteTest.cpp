@@ -1,5 +1,6 @@
 // "Ecrire ostrel": the image goes back to the player, byte for byte, or the
 // user is told why it did not.
+#include "support/OtherUser.h"
 #include "support/SmallTmpfs.h"
 #include "support/TestRig.h"
 #include "support/ValidImages.h"
@@ -221,6 +222,45 @@ TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
                       .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()))
                       .size(),
                   answer ? 3 : 2);
+    }
+}
+
+// Root never opens a player that a user's window holds. Through sudo it
+// works as the user who ran sudo: that user's lock, history and backup, in
+// files the user owns (one of root's in the user's home would make the
+// user's next write fail).
+TEST(Write, RootNeverOpensAUsersPlayerAndSudoWritesAsTheUser) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "acting as another user needs root";
+    }
+    for (const bool throughSudo : {true, false}) {
+        std::unique_ptr<PlayerLock> usersWindow;
+        UserAccount user;
+        PlayerWindow shown(validPlayerBytes(), [&](TestRig& rig) {
+            user = otherUser(rig.root());
+            usersWindow = windowOf(user, rig.volumes.list.last() + "/settings.dat");
+            const UserAccount root{0, 0, rig.root() + "/root"};
+            const UserAccount& actor = throughSudo ? user : root;
+            rig.lockFolder = PlayerLock::folderFor(actor);
+            rig.dataFolder = actor.home + "/.local/share/ostrel-settings";
+            rig.otherLockFolders = PlayerLock::everyUsersFolders({root, user});
+            rig.owner = actor;
+        });
+        ASSERT_NE(usersWindow, nullptr);
+        EXPECT_EQ(shown.window, nullptr);
+        EXPECT_EQ(shown.rig.messages.shown,
+                  QStringList{"l'ostrel est déjà ouvert dans une autre fenêtre"});
+
+        usersWindow.reset();
+        shown.window = shown.rig.startShown();
+        ASSERT_NE(shown.window, nullptr);
+        shown.window->home->VScroll2->setLevel(9);
+        shown.window->enreg_ostrel->click();
+        shown.window->Command8->click();
+        EXPECT_EQ(shown.rig.messages.asked, QStringList());
+        EXPECT_EQ(notOwnedBy(user.home, 4242), QStringList());
+        EXPECT_EQ(QFile::exists(shown.rig.dataFolder + "/history"), true);
+        EXPECT_EQ(QFile::exists(shown.rig.dataFolder + "/settings.dat"), throughSudo);
     }
 }
 

@@ -6,8 +6,6 @@
 #include "app/LevelScrollBar.h"
 #include "app/StatusLine.h"
 #include "options/HomeOptions.h"
-#include "player/PlayerLock.h"
-#include "player/ProgramPlaces.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -37,8 +35,8 @@ int main(int argc, char* argv[]) {
     const SystemVolumes system(volumes);
     PrintedMessages messages;
     MountTableWatch mounts;
-    Form1 window(Seams{system, messages, QCoreApplication::applicationDirPath(), userDataFolder(),
-                       PlayerLock::defaultFolder(), QApplication::palette(), &mounts});
+    Form1 window(Seams{system, messages, QCoreApplication::applicationDirPath(),
+                       userFolders(UserIds::ofProcess()), QApplication::palette(), &mounts});
     if (!window.Form_Load()) {
         return 1;
     }
