@@ -237,9 +237,9 @@ QString History::keep(const PlayerIdentity& player, const QByteArray& bytes,
     if (error != 0) {
         return folderWriteReason(error, folder);
     }
-    const QList<HistoryEntry> all = entries(player);
-    for (qsizetype k = kEntriesPerPlayer; k < all.size(); ++k) {
-        QFile::remove(all[k].file);
+    // The new entry is the newest: the oldest kept past the hundredth go.
+    for (qsizetype k = kEntriesPerPlayer - 1; k < kept.size(); ++k) {
+        QFile::remove(kept[k].file);
     }
     return QString();
 }
