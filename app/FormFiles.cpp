@@ -134,10 +134,7 @@ bool Form1::keptInHistory(const FileContents& onPlayer) {
     if (!onPlayer.ok()) {
         return true; // nothing to keep: the write says what is wrong
     }
-    const QString problem = [&] {
-        const ActingAs user(seams_.user.owner); // never a file of root's in a user's home
-        return history().keep(player_, onPlayer.bytes);
-    }();
+    const QString problem = history().keep(player_, onPlayer.bytes);
     if (problem.isEmpty()) {
         return true;
     }
@@ -232,10 +229,8 @@ bool Form1::restoreEntry(const HistoryEntry& entry) {
 
 void Form1::Command8_Click() {
     const QString saved = tr("fichier sauvegardé");
-    const WriteOutcome outcome = [this] {
-        const ActingAs user(seams_.user.owner);
-        return saveBackup(BackupFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
-    }();
+    const WriteOutcome outcome =
+        saveBackup(BackupFolder, SettingsImage_.fileBytes(), DeviceSettingsPath);
     if (!outcome.written) {
         // An earlier save's success must not stay under the failure; any
         // other text (such as the unsaved warning) still holds.

@@ -49,10 +49,7 @@ bool Form1::Form_Load() {
     SettingsPath = DeviceSettingsPath;
     fin_init();
 
-    const ProgramPlaces places = [this] {
-        const ActingAs user(seams_.user.owner); // root through sudo saves as the user
-        return programPlaces(seams_.programFolder, seams_.user.data);
-    }();
+    const ProgramPlaces places = programPlaces(seams_.programFolder, seams_.user.data);
     StationListPath = places.stationList;
     BackupFolder = places.backupFolder;
     Freq_FM->loadStationList(StationListPath);
@@ -64,24 +61,30 @@ bool Form1::Form_Load() {
 }
 
 std::unique_ptr<PlayerLock> Form1::lockOf(const QString& playerFile) const {
-    return std::make_unique<PlayerLock>(seams_.user.lock, playerFile, PlayerLock::Holder::Window,
-                                        seams_.user.otherLocks, seams_.user.owner);
+    return std::make_unique<PlayerLock>(seams_.user.locks, playerFile, PlayerLock::Holder::Window);
 }
 
 bool Form1::takePlayerLock(const QString& playerFile) {
     // A second window on the same player would silently undo this one's edits.
     auto lock = lockOf(playerFile);
     const PlayerLock::Outcome outcome = lock->take(PlayerLock::kCommandPatience);
+    const QString other = lock->otherHolder(); // another user's, or root's
     switch (outcome) {
     case PlayerLock::Outcome::Taken:
         break;
     case PlayerLock::Outcome::HeldByWindow:
-        seams_.messages.show(tr("l'ostrel est déjà ouvert dans une autre fenêtre"));
+        seams_.messages.show(
+            other.isEmpty() ? tr("l'ostrel est déjà ouvert dans une autre fenêtre")
+                            : tr("l'ostrel est déjà ouvert dans une fenêtre de %1").arg(other));
         return false;
     case PlayerLock::Outcome::HeldByCommand:
-        seams_.messages.show(tr("Une commande ostrelctl écrit sur l'ostrel depuis "
-                                "plusieurs secondes : recommencez quand elle aura "
-                                "fini."));
+        seams_.messages.show((other.isEmpty()
+                                  ? tr("Une commande ostrelctl écrit sur l'ostrel depuis "
+                                       "plusieurs secondes : recommencez quand elle aura "
+                                       "fini.")
+                                  : tr("Une commande ostrelctl de %1 écrit sur l'ostrel depuis "
+                                       "plusieurs secondes : recommencez quand elle aura fini.")
+                                        .arg(other)));
         return false;
     case PlayerLock::Outcome::Unavailable:
         // Said once; the window works without it.
@@ -102,9 +105,9 @@ bool Form1::lockIsOnPlayerFile(const FileContents& onPlayer) {
     // Another file in the player's place (another player, or the file
     // replaced) is locked before it is written; a write that will fail
     // keeps the lock it has.
-    if (seams_.user.lock.isEmpty() || !onPlayer.ok() ||
+    if (seams_.user.locks.own.isEmpty() || !onPlayer.ok() ||
         (playerLock_ &&
-         playerLock_->path() == PlayerLock::pathFor(seams_.user.lock, DeviceSettingsPath))) {
+         playerLock_->path() == PlayerLock::pathFor(seams_.user.locks.own, DeviceSettingsPath))) {
         return true;
     }
     return takePlayerLock(DeviceSettingsPath);

@@ -75,7 +75,7 @@ void Form1::mountsChanged() {
     }
     // Its lock, when it is free: a command may not write under the window.
     auto lock = lockOf(DeviceSettingsPath);
-    if (!seams_.user.lock.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
+    if (!seams_.user.locks.own.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
         playerLock_ = std::move(lock);
     }
     Label10->setText(tr("l'ostrel est de retour : %1").arg(found->root));

@@ -49,7 +49,7 @@ void BM_FinInit(benchmark::State& state) {
     volumes.root = player.root();
     NoDialogs messages;
     const QTemporaryDir locks;
-    Form1 window(Seams{volumes, messages, player.root(), UserFolders{locks.path(), QString()},
+    Form1 window(Seams{volumes, messages, player.root(), UserFolders{{locks.path()}, QString()},
                        QApplication::palette()});
     if (!player.ready() || !window.Form_Load() || messages.shown != 0) {
         state.SkipWithError("the window did not start on the player");

@@ -63,10 +63,8 @@ QString misplacedOption(const Invocation& invocation) {
 
 void setUserFolders(CliSeams& seams, const UserIds& ids) {
     const UserFolders folders = userFolders(ids);
-    seams.lockFolder = folders.lock;
+    seams.locks = folders.locks;
     seams.historyFolder = historyFolderIn(folders.data);
-    seams.owner = folders.owner;
-    seams.otherLockFolders = folders.otherLocks;
 }
 
 int runOstrelctl(const QStringList& arguments, QTextStream& out, QTextStream& err,

@@ -15,22 +15,19 @@ class QTextStream;
 // What the commands reach outside themselves; tests put folders of their own.
 struct CliSeams {
     QString mountTable = kMountTable; // where the player is looked for
-    QString lockFolder;               // where an open editor locks its player
+    LockFolders locks;                // where an open editor locks its player
     QIODevice* input = nullptr;       // standard input, for "import -"
     QString historyFolder = {};       // where writes keep what they replace
     // How long a write waits for another command to finish with the player.
     std::chrono::milliseconds lockPatience = PlayerLock::kCommandPatience;
-    QStringList otherLockFolders = {}; // root's look into every user's lock folder
-    // Who the lock and history files are made as (root through sudo: the user).
-    std::optional<UserAccount> owner = {};
-    // When set, the four above are found for these ids (setUserFolders) by
-    // the commands that need them.
+    // When set, the lock and history folders are found for these ids
+    // (setUserFolders) by the commands that need them.
     std::optional<UserIds> userIds = {};
 };
 
 // The lock and history folders of the user a command works for (see
-// actingAccount), and that user as their owner; root, through sudo or not,
-// also looks into every user's lock folder.
+// actingAccount); root, through sudo or not, also looks into every user's
+// lock folder.
 void setUserFolders(CliSeams& seams, const UserIds& ids);
 
 // 0: done; 1: the answer is no (not found, not valid, different);

@@ -70,25 +70,38 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
         return {};
     }
     auto lock =
-        std::make_unique<PlayerLock>(command.seams.lockFolder, path, PlayerLock::Holder::Command,
-                                     command.seams.otherLockFolders, command.seams.owner);
+        std::make_unique<PlayerLock>(command.seams.locks, path, PlayerLock::Holder::Command);
     const PlayerLock::Outcome outcome = lock->take(command.seams.lockPatience);
     if (outcome == PlayerLock::Outcome::Taken) {
         return {std::move(lock), false};
     }
+    // Who holds it, when it is another user or root.
+    const QString other = lock->otherHolder();
     switch (outcome) {
     case PlayerLock::Outcome::HeldByWindow:
-        command.err << CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans la fenêtre "
-                                   "d'ostrel-settings, dont la prochaine écriture déferait "
-                                   "celle-ci sans un mot. Fermez la fenêtre, puis recommencez.")
-                           .arg(path);
+        command.err << (other.isEmpty()
+                            ? CliText::tr(
+                                  "%1 n'est pas écrit : l'ostrel est ouvert dans la fenêtre "
+                                  "d'ostrel-settings, dont la prochaine écriture déferait "
+                                  "celle-ci sans un mot. Fermez la fenêtre, puis "
+                                  "recommencez.")
+                                  .arg(path)
+                            : CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans une "
+                                          "fenêtre d'ostrel-settings de %2, dont la prochaine "
+                                          "écriture déferait celle-ci sans un mot.")
+                                  .arg(path, other));
         break;
-    case PlayerLock::Outcome::HeldByCommand:
-        command.err << CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl l'écrit "
-                                   "depuis plus de %2 s. Recommencez plus tard.")
-                           .arg(path)
-                           .arg(command.seams.lockPatience.count() / 1000.0);
+    case PlayerLock::Outcome::HeldByCommand: {
+        const QString seconds = QString::number(command.seams.lockPatience.count() / 1000.0);
+        command.err << (other.isEmpty()
+                            ? CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl "
+                                          "l'écrit depuis plus de %2 s. Recommencez plus tard.")
+                                  .arg(path, seconds)
+                            : CliText::tr("%1 n'est pas écrit : une commande ostrelctl de %3 "
+                                          "l'écrit depuis plus de %2 s. Recommencez plus tard.")
+                                  .arg(path, seconds, other));
         break;
+    }
     default:
         command.err << CliText::tr("%1 n'est pas écrit : le verrou qui empêche deux programmes "
                                    "de l'écrire à la fois n'a pas pu être créé (%2).")
@@ -102,10 +115,10 @@ WriteLock lockForWriting(const Command& command, const QString& path) {
 // Writes the image's bytes to `path`: as a new file, as a backup is saved,
 // when it replaces nothing; else over the existing file as "Ecrire ostrel"
 // writes the player's (whole, when it is damaged), once what it holds now is
-// kept in the history. A write refused before the player is touched keeps
-// nothing.
+// kept in the history (`kept` says whether it was). A write refused before
+// the player is touched keeps nothing.
 int writeImage(const Command& command, const QString& path, const SettingsImage& image,
-               const Replaced& replaced) {
+               const Replaced& replaced, bool* kept = nullptr) {
     if (command.invocation.dryRun) {
         return kDone;
     }
@@ -121,7 +134,6 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
     }
     if (!replaced.bytes.isEmpty()) {
         const PlayerIdentity player = command.playerOf(path);
-        const ActingAs owner(command.seams.owner); // never a file of root's in a user's home
         const QString problem = History(command.seams.historyFolder).keep(player, replaced.bytes);
         if (!problem.isEmpty() && !command.invocation.noHistory) {
             command.err << CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé "
@@ -138,6 +150,9 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
                                .arg(path, problem)
                         << '\n';
         }
+        if (kept) {
+            *kept = problem.isEmpty();
+        }
     }
     const WriteOutcome outcome = writePlayerFile(
         path, bytes, {},
@@ -150,25 +165,44 @@ int writeImage(const Command& command, const QString& path, const SettingsImage&
 }
 
 // A damaged file (of the wrong size, refused, or unreadable) that a restore
-// replaces whole, kept in the history first when it can be read.
+// replaces whole, kept in the history first when it can be read; what was
+// done is said once it is done. The player's file is never a link: none is
+// followed to read it.
 int repairWhole(const Command& command, const QString& path, const SettingsImage& image,
                 const FileCheck& check) {
-    const FileContents damaged = readRegularFile(path, History::kLargestKept);
-    if (damaged.ok()) {
-        command.out << CliText::tr("%1 est endommagé (%2) : il est gardé dans l'historique, "
-                                   "puis remplacé en entier")
-                           .arg(path, check.problems.join(QStringLiteral(", ")))
-                    << '\n';
-    } else {
-        command.out << CliText::tr("%1 ne peut pas être lu (%2) : il est remplacé en entier, "
-                                   "sans pouvoir être gardé")
-                           .arg(path, readFailureText(damaged.failure))
-                    << '\n';
-    }
-    return reportChanges(
-        command, {}, 0,
+    const FileContents damaged = readRegularFile(path, History::kLargestKept, false);
+    bool kept = false;
+    const int code =
         writeImage(command, path, image,
-                   Replaced{Replaced::Damaged, damaged.ok() ? damaged.bytes : QByteArray()}));
+                   Replaced{Replaced::Damaged, damaged.ok() ? damaged.bytes : QByteArray()}, &kept);
+    if (code != kDone) {
+        return code;
+    }
+    const bool dryRun = command.invocation.dryRun;
+    const QString problems = check.problems.join(QStringLiteral(", "));
+    if (!damaged.ok()) {
+        command.out << (dryRun ? CliText::tr("%1 ne peut pas être lu (%2) : il serait remplacé "
+                                             "en entier, sans pouvoir être gardé")
+                               : CliText::tr("%1 ne pouvait pas être lu (%2) : il a été remplacé "
+                                             "en entier, sans pouvoir être gardé"))
+                           .arg(path, readFailureText(damaged.failure));
+    } else if (dryRun && !damaged.bytes.isEmpty()) {
+        command.out << CliText::tr("%1 est endommagé (%2) : il serait gardé dans l'historique, "
+                                   "puis remplacé en entier")
+                           .arg(path, problems);
+    } else if (kept) {
+        command.out << CliText::tr("%1 était endommagé (%2) : il a été gardé dans l'historique, "
+                                   "puis remplacé en entier")
+                           .arg(path, problems);
+    } else {
+        command.out << (dryRun ? CliText::tr("%1 est endommagé (%2) : il serait remplacé en "
+                                             "entier, sans être gardé")
+                               : CliText::tr("%1 était endommagé (%2) : il a été remplacé en "
+                                             "entier, sans être gardé"))
+                           .arg(path, problems);
+    }
+    command.out << '\n';
+    return reportChanges(command, {}, 0, code);
 }
 
 // NAME=VALUE with a name the editor knows.

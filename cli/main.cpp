@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Ostrelctl.h"
 #include "i18n/Language.h"
+#include "player/UserAccount.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -62,8 +63,14 @@ std::optional<QStringList> exactArguments(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     keepStandardStreamsTaken();
     qInstallMessageHandler(quietQt);
+    // Through sudo, everything as the user who ran it.
+    const bool asInvoker = startAsInvokingUser();
     QCoreApplication app(argc, argv);
     installUserLanguage(app);
+    if (!asInvoker) {
+        QTextStream(stderr) << "ostrelctl : " << refusedText() << '\n';
+        return kTrouble;
+    }
     const std::optional<QStringList> arguments = exactArguments(argc, argv);
     if (!arguments) {
         return kTrouble;

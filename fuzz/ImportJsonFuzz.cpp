@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QTextStream errStream(&err);
     const int code = runOstrelctl(
         {QStringLiteral("import"), QStringLiteral("-"), scratch.file}, outStream, errStream,
-        CliSeams{QStringLiteral("/nonexistent"), scratch.locks, &input, scratch.history});
+        CliSeams{QStringLiteral("/nonexistent"), {scratch.locks}, &input, scratch.history});
 
     const ImportOutcome expected = importDocument(document);
     const QByteArray after = scratch.contents();

@@ -403,6 +403,14 @@ Put them back on this player anyway?</translation>
         <source>l&apos;ostrel est de retour : %1</source>
         <translation>The player is back: %1</translation>
     </message>
+    <message>
+        <source>l&apos;ostrel est déjà ouvert dans une fenêtre de %1</source>
+        <translation>The player is already open in a window of %1</translation>
+    </message>
+    <message>
+        <source>Une commande ostrelctl de %1 écrit sur l&apos;ostrel depuis plusieurs secondes : recommencez quand elle aura fini.</source>
+        <translation>An ostrelctl command of %1 has been writing to the player for several seconds: try again when it has finished.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -544,6 +552,18 @@ Put them back on this player anyway?</translation>
     <message>
         <source>%1 : le verrou change sans cesse</source>
         <translation>%1: the lock keeps changing</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>l&apos;utilisateur %1</source>
+        <translation>user %1</translation>
+    </message>
+    <message>
+        <source>les droits de root n&apos;ont pas pu être repris</source>
+        <translation>root&apos;s rights could not be taken back</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1057,10 @@ Put them back on this player anyway?</translation>
         <source>Aucun fichier n&apos;a été créé.</source>
         <translation>No file was created.</translation>
     </message>
+    <message>
+        <source>vous ne pouvez pas écrire settings.dat vous-même, et les droits de root ne servent que si seul root peut modifier les dossiers qui y mènent : %1 peut l&apos;être par un autre</source>
+        <translation>you cannot write settings.dat yourself, and root&apos;s rights serve only when no one but root can change the folders that lead to it: someone else can change %1</translation>
+    </message>
 </context>
 <context>
     <name>SrsPage</name>
@@ -1050,6 +1074,13 @@ Put them back on this player anyway?</translation>
     <message>
         <source>attention votre modification n&apos;est pas enregistée dans l&apos;ostrel</source>
         <translation>Warning: your change is not on the player yet</translation>
+    </message>
+</context>
+<context>
+    <name>UserAccount</name>
+    <message>
+        <source>Lancé par sudo, le programme n&apos;a pas pu prendre l&apos;identité de l&apos;utilisateur qui l&apos;a lancé : il s&apos;arrête plutôt que de tout faire avec les droits de root.</source>
+        <translation>Run through sudo, the program could not take on the identity of the user who ran it: it stops rather than do everything with root&apos;s rights.</translation>
     </message>
 </context>
 <context>
@@ -1424,14 +1455,6 @@ ostrel-settings window has this file open.
         <translation>%1: the history could not be kept (%2); written anyway (--no-history), this write cannot be undone</translation>
     </message>
     <message>
-        <source>%1 est endommagé (%2) : il est gardé dans l&apos;historique, puis remplacé en entier</source>
-        <translation>%1 is damaged (%2): it is kept in the history, then replaced whole</translation>
-    </message>
-    <message>
-        <source>%1 ne peut pas être lu (%2) : il est remplacé en entier, sans pouvoir être gardé</source>
-        <translation>%1 cannot be read (%2): it is replaced whole, without being kept</translation>
-    </message>
-    <message>
         <source>usage : ostrelctl [--volume DOSSIER]... COMMANDE [ARGUMENTS]
 
 Les réglages de l&apos;ostrel en ligne de commande, lus et écrits comme la fenêtre
@@ -1557,6 +1580,38 @@ share a name and a volume serial. A damaged player file (too short, too long,
 refused or unreadable) is replaced whole, after being kept when it can be
 read. --dry-run shows what would change.
 </translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : l&apos;ostrel est ouvert dans une fenêtre d&apos;ostrel-settings de %2, dont la prochaine écriture déferait celle-ci sans un mot.</source>
+        <translation>%1 was not written: the player is open in an ostrel-settings window of %2, whose next write would silently undo this one.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : une commande ostrelctl de %3 l&apos;écrit depuis plus de %2 s. Recommencez plus tard.</source>
+        <translation>%1 was not written: an ostrelctl command of %3 has been writing it for more than %2 s. Try again later.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être lu (%2) : il serait remplacé en entier, sans pouvoir être gardé</source>
+        <translation>%1 cannot be read (%2): it would be replaced whole, without being kept</translation>
+    </message>
+    <message>
+        <source>%1 ne pouvait pas être lu (%2) : il a été remplacé en entier, sans pouvoir être gardé</source>
+        <translation>%1 could not be read (%2): it was replaced whole, without being kept</translation>
+    </message>
+    <message>
+        <source>%1 est endommagé (%2) : il serait gardé dans l&apos;historique, puis remplacé en entier</source>
+        <translation>%1 is damaged (%2): it would be kept in the history, then replaced whole</translation>
+    </message>
+    <message>
+        <source>%1 était endommagé (%2) : il a été gardé dans l&apos;historique, puis remplacé en entier</source>
+        <translation>%1 was damaged (%2): it was kept in the history, then replaced whole</translation>
+    </message>
+    <message>
+        <source>%1 est endommagé (%2) : il serait remplacé en entier, sans être gardé</source>
+        <translation>%1 is damaged (%2): it would be replaced whole, without being kept</translation>
+    </message>
+    <message>
+        <source>%1 était endommagé (%2) : il a été remplacé en entier, sans être gardé</source>
+        <translation>%1 was damaged (%2): it was replaced whole, without being kept</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,7 @@
 #include "FileAttributes.h"
 
-#include <QFile>
-
 #include <fcntl.h>
+#include <optional>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,13 +23,8 @@ std::optional<quint32> fatAttributes([[maybe_unused]] int fd) {
     return std::nullopt;
 }
 
-void setFatAttributes([[maybe_unused]] const QByteArray& native,
-                      [[maybe_unused]] const FileAttributes& wanted) {
+void setFatAttributes([[maybe_unused]] int fd, [[maybe_unused]] const FileAttributes& wanted) {
 #ifdef Q_OS_LINUX
-    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        return;
-    }
     if (auto attributes = fatAttributes(fd)) {
         const quint32 bits = fatAttributeBits(*attributes, wanted);
         if (bits != *attributes) {
@@ -38,7 +32,6 @@ void setFatAttributes([[maybe_unused]] const QByteArray& native,
             (void)::ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits);
         }
     }
-    ::close(fd);
 #endif
 }
 } // namespace
@@ -56,18 +49,17 @@ quint32 fatAttributeBits(quint32 current, const FileAttributes& wanted) {
 #endif
 }
 
-bool setFileAttributes(const QString& path, const FileAttributes& attributes) {
-    const QByteArray native = QFile::encodeName(path);
+bool setFileAttributes(int fd, const FileAttributes& attributes) {
     // On the player's FAT file system, read-only is a FAT attribute: setting it
     // with the others gives the file the write permission its mount allows.
     // A chmod that adds only the owner's write bit is quietly ignored there
     // when the mount also lets group or others write.
-    setFatAttributes(native, attributes);
+    setFatAttributes(fd, attributes);
     struct stat status {};
-    if (::lstat(native.constData(), &status) != 0 || S_ISLNK(status.st_mode)) {
-        return false; // a link's target is not the player's file
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
     }
     const mode_t current = status.st_mode & 07777;
     const mode_t mode = attributes.readOnly ? (current & ~kWriteBits) : (current | S_IWUSR);
-    return mode == current || ::chmod(native.constData(), mode) == 0;
+    return mode == current || ::fchmod(fd, mode) == 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 // The attributes the player's file system keeps on settings.dat.
 struct FileAttributes {
@@ -9,11 +9,12 @@ struct FileAttributes {
     bool system = false;
 };
 
-// Read-only is the file's write permission; hidden and system are the FAT
-// attributes, on a file system that keeps them (the player's), and are
-// quietly left alone elsewhere. Returns false when the read-only part could
-// not be set.
-bool setFileAttributes(const QString& path, const FileAttributes& attributes);
+// Sets them on the open file `fd`, never by its name: another file may take
+// the name meanwhile. Read-only is the file's write permission; hidden and
+// system are the FAT attributes, on a file system that keeps them (the
+// player's), and are quietly left alone elsewhere. Returns false when the
+// read-only part could not be set.
+bool setFileAttributes(int fd, const FileAttributes& attributes);
 
 // The FAT attribute byte with read-only, hidden and system as wanted and
 // every other bit (archive, among them) as it was.

@@ -33,13 +33,14 @@ struct Descriptor {
 };
 } // namespace
 
-FileContents readRegularFile(const QString& path, qint64 limit) {
+FileContents readRegularFile(const QString& path, qint64 limit, bool followLinks) {
     if (path.isEmpty()) {
         return failed(ReadFailure::Missing);
     }
     // O_NONBLOCK: opening a FIFO returns at once instead of waiting for a writer.
     const Descriptor file{
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+        ::open(QFile::encodeName(path).constData(),
+               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW))};
     if (file.fd < 0) {
         return failed(errno == ENOENT || errno == ENOTDIR ? ReadFailure::Missing
                                                           : ReadFailure::Unreadable);

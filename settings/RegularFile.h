@@ -22,8 +22,9 @@ struct FileContents {
     bool ok() const { return failure == ReadFailure::None; }
 };
 
-// A regular file whole (links followed), when it holds at most `limit` bytes.
-FileContents readRegularFile(const QString& path, qint64 limit);
+// A regular file whole, when it holds at most `limit` bytes. Links are
+// followed unless `followLinks` is false: a link is then Unreadable.
+FileContents readRegularFile(const QString& path, qint64 limit, bool followLinks = true);
 
 // A stream (standard input, a pipe) to its end, when it holds at most `limit` bytes.
 FileContents readToEnd(QIODevice& device, qint64 limit);

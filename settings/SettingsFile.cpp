@@ -4,6 +4,8 @@
 #include "FileAttributes.h"
 #include "SettingsImage.h"
 #include "SettingsProbe.h"
+#include "system/Credentials.h"
+#include "system/OpenWithoutLinks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 struct SettingsFileText {
@@ -93,55 +96,125 @@ template <typename Operation> auto retrying(Operation operation) {
     return result;
 }
 
-// Writes every byte at the start of the open file in one positioned write,
-// flushes them to the device and closes the file. The error, if any.
-std::optional<int> fillFlushAndClose(int fd, const QByteArray& bytes, const FileCalls& calls) {
+// Writes every byte at the start of the open file in one positioned write
+// and flushes them to the device. The error, or 0.
+int fillAndFlush(int fd, const QByteArray& bytes, const FileCalls& calls) {
     const ssize_t written = retrying(
         [&] { return calls.pwrite(fd, bytes.constData(), static_cast<size_t>(bytes.size()), 0); });
-    int error = written < 0 ? errno : 0;
-    if (error == 0 && written != bytes.size()) {
-        error = ENOSPC; // a short write on a regular file means no room
+    if (written < 0) {
+        return errno;
     }
-    if (error == 0 && calls.fsync(fd) != 0) {
-        error = errno;
+    if (written != bytes.size()) {
+        return ENOSPC; // a short write on a regular file means no room
     }
+    return calls.fsync(fd) != 0 ? errno : 0;
+}
+
+// The same, then closes the file. The error, if any.
+std::optional<int> fillFlushAndClose(int fd, const QByteArray& bytes, const FileCalls& calls) {
+    int error = fillAndFlush(fd, bytes, calls);
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
     return error == 0 ? std::nullopt : std::optional<int>(error);
 }
 
-// Writes over the beginning of an existing file, flushed to the device.
-std::optional<int> writeAndFlush(const QByteArray& native, const QByteArray& bytes,
-                                 const FileCalls& calls, PlayerWrite mode) {
-    const int fd =
-        retrying([&] { return ::open(native.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC); });
-    if (fd < 0) {
+// Closes the descriptor however the write ends.
+struct Descriptor {
+    int fd = -1;
+    Descriptor() = default;
+    explicit Descriptor(int opened)
+        : fd(opened) {}
+    Descriptor(Descriptor&& other) noexcept
+        : fd(std::exchange(other.fd, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(fd, other.fd);
+        return *this;
+    }
+    ~Descriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+// The player's file open for the write: `reader` first, through which its
+// read-only mode is lifted, then `writer`, checked to be the same file. Every
+// change of mode goes through them, never through its name.
+struct OpenPlayer {
+    Descriptor reader;
+    Descriptor writer;
+    int error = 0;
+    QByteArray folder; // with root's rights: the folder that someone else may change
+};
+
+OpenPlayer openPlayer(const QByteArray& path, bool rootsAlone) {
+    OpenPlayer file;
+    file.reader = Descriptor(retrying(
+        [&] { return openWithoutLinks(path, O_RDONLY | O_NONBLOCK, rootsAlone, file.folder); }));
+    struct stat before {};
+    if (file.reader.fd < 0 || ::fstat(file.reader.fd, &before) != 0) {
+        file.error = errno;
+        return file;
+    }
+    if (!S_ISREG(before.st_mode)) {
+        file.error = S_ISDIR(before.st_mode) ? EISDIR : EACCES;
+        return file;
+    }
+    setFileAttributes(file.reader.fd, {.readOnly = false, .hidden = true, .system = true});
+    file.writer = Descriptor(
+        retrying([&] { return openWithoutLinks(path, O_RDWR, rootsAlone, file.folder); }));
+    struct stat after {};
+    if (file.writer.fd < 0 || ::fstat(file.writer.fd, &after) != 0) {
+        file.error = errno;
+        file.writer = Descriptor();
+    } else if (after.st_dev != before.st_dev || after.st_ino != before.st_ino) {
+        file.error = ENOENT; // another file took its name meanwhile
+        file.writer = Descriptor();
+    }
+    if (file.writer.fd < 0) {
+        setFileAttributes(file.reader.fd, {.readOnly = true, .hidden = true, .system = true});
+    }
+    return file;
+}
+
+// Writes `bytes` over the beginning of the open file, flushed to the device;
+// WholeFile: then cuts whatever lay past them. When any step fails, the
+// bytes it held are put back and its size as it was: a failed write leaves
+// the old file whole (where the disk lets it be written at all).
+std::optional<int> writeInPlace(int fd, const QByteArray& bytes, const FileCalls& calls,
+                                PlayerWrite mode) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
         return errno;
     }
-    // A whole file: whatever lay past the new bytes goes.
-    if (mode == PlayerWrite::WholeFile && ::ftruncate(fd, bytes.size()) != 0) {
-        const int error = errno;
-        ::close(fd);
+    QByteArray before(std::min<qint64>(status.st_size, bytes.size()), '\0');
+    const ssize_t kept = ::pread(fd, before.data(), static_cast<size_t>(before.size()), 0);
+    before.truncate(kept > 0 ? kept : 0);
+
+    int error = fillAndFlush(fd, bytes, calls);
+    // Cut only once the new bytes are on the disk.
+    if (error == 0 && mode == PlayerWrite::WholeFile && status.st_size > bytes.size() &&
+        (::ftruncate(fd, bytes.size()) != 0 || calls.fsync(fd) != 0)) {
+        error = errno;
+    }
+    if (error != 0) {
+        (void)::ftruncate(fd, status.st_size);
+        (void)::pwrite(fd, before.constData(), static_cast<size_t>(before.size()), 0);
+        (void)::fsync(fd);
         return error;
     }
-    return fillFlushAndClose(fd, bytes, calls);
+    return std::nullopt;
 }
 
 // Reads the bytes back from the device, not from the cache of what was just written.
-bool readsBackAs(const QByteArray& native, const QByteArray& bytes, const FileCalls& calls) {
-    const int fd =
-        retrying([&] { return ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
-    if (fd < 0) {
-        return false;
-    }
+bool readsBackAs(int fd, const QByteArray& bytes, const FileCalls& calls) {
 #ifdef POSIX_FADV_DONTNEED
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 #endif
     QByteArray readBack(bytes.size(), '\0');
     const ssize_t count = retrying(
         [&] { return calls.pread(fd, readBack.data(), static_cast<size_t>(readBack.size()), 0); });
-    ::close(fd);
     return count == bytes.size() && readBack == bytes;
 }
 
@@ -180,11 +253,32 @@ FileCheck checkSettingsFile(const QString& path) {
     return check;
 }
 
+namespace {
+// The player's file as it is written: absolute, its folder's links resolved.
+QByteArray nativePlayerPath(const QString& path) {
+    return withFolderResolved(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
+}
+
+// Through sudo, a player's file the user cannot write is written with root's
+// rights, and only then: a settings.dat whose folders no one but root can change.
+bool needsRootsRights(const QByteArray& native) {
+    return ::geteuid() != 0 && mayActAsRoot() && !couldWriteItself(native);
+}
+WriteOutcome notRootsAlone(const QByteArray& folder) {
+    return playerFailure(
+        SettingsFileText::tr("vous ne pouvez pas écrire settings.dat vous-même, et les "
+                             "droits de root ne servent que si seul root peut modifier "
+                             "les dossiers qui y mènent : %1 peut l'être par un autre")
+            .arg(QFile::decodeName(folder)));
+}
+} // namespace
+
 std::optional<WriteOutcome> playerFileRefusal(const QString& path) {
     // A link would make the write land on another file: the player's file
     // is never one, and is written without following any.
+    const QByteArray native = nativePlayerPath(path);
     struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+    if (::lstat(native.constData(), &status) != 0) {
         return playerFailure(systemReason(errno));
     }
     if (!S_ISREG(status.st_mode)) {
@@ -195,28 +289,56 @@ std::optional<WriteOutcome> playerFileRefusal(const QString& path) {
     }
     // A disk mounted read-only (a write-protected card) refuses any write.
     struct statvfs disk {};
-    if (::statvfs(QFile::encodeName(path).constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY)) {
+    if (::statvfs(native.constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY)) {
         return playerFailure(systemReason(EROFS));
+    }
+    // A file the user cannot write, and may not have root write.
+    const bool playersFile =
+        QFileInfo(path).fileName().compare(kSettingsFileName, Qt::CaseInsensitive) == 0;
+    if (::geteuid() != 0 && !couldWriteItself(native) && (!mayActAsRoot() || !playersFile)) {
+        return playerFailure(systemReason(EACCES));
+    }
+    if (playersFile && needsRootsRights(native)) {
+        const ActingAs root(kRootCredentials);
+        QByteArray folder;
+        const int fd = openWithoutLinks(native, O_PATH, true, folder);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!folder.isEmpty()) {
+            return notRootsAlone(folder);
+        }
     }
     return std::nullopt;
 }
 
 WriteOutcome writePlayerFile(const QString& path, const QByteArray& bytes, const FileCalls& calls,
                              PlayerWrite mode) {
-    const QByteArray native = QFile::encodeName(path);
     if (std::optional<WriteOutcome> refusal = playerFileRefusal(path)) {
         return *refusal;
     }
-
-    setFileAttributes(path, {.readOnly = false, .hidden = true, .system = true});
-    const std::optional<int> error = writeAndFlush(native, bytes, calls, mode);
+    const QByteArray native = nativePlayerPath(path);
+    // Root's rights, for a player's file its user cannot write (the refusal
+    // above let it through), and opened only through folders that no one but
+    // root can change: nothing else can be put in its place meanwhile.
+    const bool asRoot = needsRootsRights(native);
+    const std::optional<ActingAs> root =
+        asRoot ? std::optional<ActingAs>(std::in_place, kRootCredentials) : std::nullopt;
+    OpenPlayer file = openPlayer(native, asRoot);
+    if (!file.folder.isEmpty()) {
+        return notRootsAlone(file.folder);
+    }
+    if (file.writer.fd < 0) {
+        return playerFailure(systemReason(file.error));
+    }
+    const std::optional<int> error = writeInPlace(file.writer.fd, bytes, calls, mode);
     const bool readOnlyAgain =
-        setFileAttributes(path, {.readOnly = true, .hidden = true, .system = true});
+        setFileAttributes(file.reader.fd, {.readOnly = true, .hidden = true, .system = true});
 
     if (error) {
         return playerFailure(systemReason(*error));
     }
-    if (!readsBackAs(native, bytes, calls)) {
+    if (!readsBackAs(file.writer.fd, bytes, calls)) {
         return playerFailure(
             SettingsFileText::tr("le fichier relu sur l'ostrel ne correspond pas à ce qui "
                                  "a été écrit (le lecteur a-t-il été débranché ?)"));

@@ -48,9 +48,15 @@ struct FileCalls {
 
 // Writes `bytes` over the beginning of the player's existing settings.dat:
 // never creates it, never shortens it, later bytes stay as they are. The
-// read-only attribute is lifted for the write; afterwards the file is left
-// read-only, hidden and system. The bytes are flushed to the device and read
-// back, and the file made read-only again, before the write counts as done.
+// file is opened without following any link, and its read-only attribute is
+// lifted for the write and set again through the open file, never through
+// its name; afterwards the file is left read-only, hidden and system. The
+// bytes are flushed to the device and read back, and the file made read-only
+// again, before the write counts as done; a write that fails puts back what
+// the file held. A program that root runs through sudo (see
+// becomeInvokingUser) writes as its user; only a settings.dat that user
+// cannot write is written with root's rights, and only when every folder on
+// its path is root's alone.
 // WholeFile: the file becomes exactly `bytes`, however long it was (a
 // damaged file repaired from the history).
 enum class PlayerWrite { OverTheStart, WholeFile };

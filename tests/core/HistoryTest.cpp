@@ -168,9 +168,10 @@ TEST(History, AWriteWhoseHistoryCannotBeKeptIsRefused) {
 }
 
 // A player's file cut short or grown is when restore is most needed: the
-// damaged file is kept as it is (and never put back), then replaced whole.
+// damaged file is kept as it is (and never put back; an empty one is not
+// kept, nor said to be), then replaced whole.
 TEST(History, RestoreRepairsADamagedPlayerFile) {
-    for (const int size : {300, 750}) {
+    for (const int size : {300, 750, 0}) {
         std::mt19937 random(size);
         Cli cli;
         QByteArray good = validBytes(random);
@@ -183,11 +184,12 @@ TEST(History, RestoreRepairsADamagedPlayerFile) {
         const Result restored = cli.run({"restore", "1", file});
         EXPECT_EQ(restored.code, kDone) << size << restored.err.toStdString();
         EXPECT_EQ(contents(file), good) << size;
+        EXPECT_EQ(restored.out.contains("gardé dans"), size > 0) << restored.out.toStdString();
         const QList<HistoryEntry> kept =
             History(cli.history).entries(folderIdentity(cli.path(QString())));
-        ASSERT_EQ(kept.size(), 2) << size;
-        EXPECT_EQ(kept[0].bytes, damaged);
-        EXPECT_EQ(cli.run({"restore", "1", file}).code, kTrouble) << size;
+        ASSERT_EQ(kept.size(), size > 0 ? 2 : 1) << size;
+        EXPECT_EQ(kept[0].bytes, size > 0 ? damaged : kept[0].bytes);
+        EXPECT_EQ(cli.run({"restore", "1", file}).code, size > 0 ? kTrouble : kDone) << size;
     }
 }
 

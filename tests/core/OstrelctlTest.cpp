@@ -273,8 +273,6 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
     const QString linkedFolder = cli.path(QStringLiteral("linked"));
     ASSERT_TRUE(QFile::link(cli.path(QString()), linkedFolder));
     const QString notAFolder = cli.put(QStringLiteral("not-a-folder"), "x");
-    const QString usersFolder = cli.path(QStringLiteral("another-user-run"));
-    QDir().mkdir(usersFolder);
 
     using Holder = PlayerLock::Holder;
     const struct {
@@ -283,7 +281,6 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
         Holder holder;
         QString lockFolder;
         const char* said;
-        QString heldIn = {}; // the holder's lock folder, when not the command's
     } cases[] = {
         {"window", file, Holder::Window, cli.lockFolder(), "fenêtre"},
         {"window by a hard link", hardLink, Holder::Window, cli.lockFolder(), "fenêtre"},
@@ -291,17 +288,14 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
          cli.lockFolder(), "fenêtre"},
         {"command", file, Holder::Command, cli.lockFolder(), "autre commande"},
         {"no lock folder", QString(), Holder::Window, notAFolder + "/run", "verrou"},
-        {"another user's window, seen by root", file, Holder::Window, cli.lockFolder(), "fenêtre",
-         usersFolder},
     };
-    cli.otherLocks = {usersFolder};
     for (const auto& c : cases) {
         std::optional<PlayerLock> holder;
         if (!c.heldAs.isEmpty()) {
-            holder.emplace(c.heldIn.isEmpty() ? cli.lockFolder() : c.heldIn, c.heldAs, c.holder);
+            holder.emplace(cli.lockFolder(), c.heldAs, c.holder);
             ASSERT_EQ(holder->take(), PlayerLock::Outcome::Taken) << c.what;
         }
-        cli.locks = c.lockFolder;
+        cli.locks = {c.lockFolder};
         const Result set = cli.run({QStringLiteral("set"), file, QStringLiteral("contrast=1")});
         EXPECT_EQ(set.code, kTrouble) << c.what;
         EXPECT_TRUE(set.err.contains(QString::fromUtf8(c.said))) << set.err.toStdString();
@@ -314,10 +308,7 @@ TEST(Ostrelctl, AWriterNeverWritesUnderAnotherHolder) {
         EXPECT_TRUE(contents(file) == before) << c.what;
         EXPECT_EQ(cli.run({QStringLiteral("show"), file}).code, kDone) << c.what;
     }
-    for (const QString& folder : {cli.lockFolder(), usersFolder}) {
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList())
-            << folder.toStdString();
-    }
+    EXPECT_EQ(QDir(cli.lockFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // cron, su, sudo and ssh sessions may lack XDG_RUNTIME_DIR: every process of
@@ -326,16 +317,16 @@ TEST(Ostrelctl, TheLockFolderDoesNotDependOnTheEnvironment) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     const QTemporaryDir another;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(another.path()));
-    const QString withOther = userFolders(UserIds::ofProcess()).lock;
+    const QString withOther = userFolders(UserIds::ofProcess()).locks.own;
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString without = userFolders(UserIds::ofProcess()).lock;
+    const QString without = userFolders(UserIds::ofProcess()).locks.own;
     if (saved.isNull()) {
         qunsetenv("XDG_RUNTIME_DIR");
     } else {
         qputenv("XDG_RUNTIME_DIR", saved);
     }
     EXPECT_EQ(withOther, without);
-    EXPECT_EQ(userFolders(UserIds::ofProcess()).lock, without);
+    EXPECT_EQ(userFolders(UserIds::ofProcess()).locks.own, without);
 }
 
 // The lock folder is one that no other user can make first (which would
@@ -359,42 +350,78 @@ TEST(PlayerLock, NoOtherUserCanMakeOrOwnTheLockFolder) {
     EXPECT_TRUE(QDir(dir.filePath("squatted")).isEmpty());
 }
 
-// Root, through sudo or not, never writes under a user's window. Through
-// sudo, its lock and history are the user's, in files the user owns: no file
-// of root's is left in the user's home to make the user's next write fail.
-TEST(Ostrelctl, RootNeverWritesUnderAUsersWindowAndSudoKeepsTheUsersHistory) {
+// Root, through sudo or not, never writes under the window of a user who
+// could write the player's file, and ignores the lock of one who could not
+// (any user could otherwise stop root for good). Root's window stops a
+// user's command, and a window that locked in the home stops a command
+// started once the runtime folder came. A refusal names someone else's
+// holder. Through sudo, the lock and history are the user's, in files the
+// user owns.
+TEST(PlayerLock, ALockCountsOnlyFromAHolderWhoCouldWriteThePlayer) {
     if (::geteuid() != 0) {
-        GTEST_SKIP() << "acting as another user needs root";
+        GTEST_SKIP() << "acting as other users needs root";
     }
-    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
-    qunsetenv("XDG_DATA_HOME");
-    Cli cli;
-    const UserAccount user = otherUser(cli.path(QString()));
-    const UserAccount root{0, 0, cli.path(QStringLiteral("root"))};
-    const QString& home = user.home;
+    enum Who { Root, User, Stranger, Sudo };
+    const struct {
+        const char* what;
+        Who holder, writer;
+        int code;
+        const char* names = "";
+        bool runtimeFolderAfter = false;
+    } cases[] = {
+        {"the window of a user who could write it, seen by root", User, Root, kTrouble,
+         "fenêtre d'ostrel-settings de l'utilisateur 4242"},
+        {"the window of a user who could not", Stranger, Root, kDone},
+        {"root's window, seen by a user", Root, User, kTrouble,
+         "fenêtre d'ostrel-settings de root"},
+        {"the user's window, seen through sudo", User, Sudo, kTrouble, "dans la fenêtre"},
+        {"a window from before the runtime folder", User, User, kTrouble, "dans la fenêtre", true},
+    };
     std::mt19937 random(23);
-    const QString file = cli.put(QStringLiteral("player.dat"), randomBytes(random));
-    for (const QByteArray& sudoUid : {QByteArray("4242"), QByteArray()}) {
-        std::unique_ptr<PlayerLock> window = windowOf(user, file);
-        ASSERT_NE(window, nullptr);
-        CliSeams seams;
-        setUserFolders(seams, {0, sudoUid, [&](uid_t uid) { return uid ? user : root; },
-                               [&] {
-                                   return QList<UserAccount>{root, user};
-                               }});
-        std::tie(cli.locks, cli.otherLocks, cli.owner) =
-            std::tuple(seams.lockFolder, seams.otherLockFolders, seams.owner);
-        cli.history = sudoUid.isEmpty() ? cli.path(QStringLiteral("h")) : seams.historyFolder;
-        const QStringList set{QStringLiteral("set"), file,
-                              sudoUid.isEmpty() ? "contrast=3" : "contrast=2"};
-        EXPECT_EQ(cli.run(set).code, kTrouble) << sudoUid.data();
-        window.reset();
-        EXPECT_EQ(cli.run(set).code, kDone) << sudoUid.data();
-    }
-    EXPECT_EQ(History(home + "/.local/share/ostrel-settings/history").everyPlayer().size(), 1);
-    EXPECT_EQ(notOwnedBy(home, 4242), QStringList());
-    if (!savedData.isNull()) {
-        qputenv("XDG_DATA_HOME", savedData);
+    for (const auto& c : cases) {
+        Cli cli;
+        const UserAccount users[] = {{0, 0, cli.path("root")},
+                                     otherUser(cli.path(QString())),
+                                     otherUser(cli.path(QString()), 4343)};
+        const auto as = [&](Who who) {
+            return users[who == Sudo ? User : who];
+        };
+        const QString run = cli.path("run"), roots = cli.path("roots"),
+                      file = cli.put("settings.dat", randomBytes(random));
+        ASSERT_TRUE(QDir().mkpath(run) && giveTo(file, 4242));
+        const auto folders = [&](Who who) {
+            const uid_t uid = who == Sudo ? 0 : as(who).uid;
+            const auto account = [&](uid_t id) {
+                return users[id == 0 ? 0 : id == 4242 ? 1 : 2];
+            };
+            const auto all = [&] {
+                return QList<UserAccount>(std::begin(users), std::end(users));
+            };
+            return userFolders({uid, uid, who == Sudo ? "4242" : "", account, all}, run, roots);
+        };
+        std::optional<PlayerLock> window;
+        {
+            const ActingAs holder(as(c.holder).credentials());
+            window.emplace(folders(c.holder).locks, file, PlayerLock::Holder::Window);
+            ASSERT_EQ(window->take(), PlayerLock::Outcome::Taken) << c.what;
+        }
+        if (c.runtimeFolderAfter) {
+            ASSERT_TRUE(QDir().mkdir(run + "/4242") && giveTo(run + "/4242", 4242));
+        }
+        cli.locks = folders(c.writer).locks;
+        cli.history = historyFolderIn(as(c.writer).home + "/.local/share/ostrel-settings");
+        const ActingAs asWriter(as(c.writer).credentials());
+        const Result set = cli.run({"set", file, "contrast=3"});
+        EXPECT_EQ(set.code, c.code) << c.what << set.err.toStdString();
+        EXPECT_TRUE(set.err.contains(QString::fromUtf8(c.names)))
+            << c.what << set.err.toStdString();
+        if (c.writer == Sudo) {
+            window.reset();
+            EXPECT_EQ(cli.run({"set", file, "contrast=3"}).code, kDone);
+            EXPECT_EQ(History(cli.history).everyPlayer().size(), 1);
+            EXPECT_EQ(notOwnedBy(users[User].home, 4242), QStringList());
+            EXPECT_EQ(QDir(roots).entryList(QDir::Files | QDir::Hidden), QStringList());
+        }
     }
 }
 

@@ -223,22 +223,27 @@ TEST(WritePlayerFile, ReportsAWriteProtectedDisk) {
     EXPECT_EQ(contentOf(path), pattern(699));
 }
 
+// A whole file (a repair) that fails is left as it was, its size too.
 TEST(WritePlayerFile, ReportsAFullDisk) {
-    QTemporaryDir dir;
-    SmallTmpfs disk(dir.path());
-    if (!disk.mounted()) {
-        GTEST_SKIP() << disk.why();
-    }
-    // A file whose bytes have no room on the disk yet: writing them needs space.
-    const QString path = dir.filePath("settings.dat");
-    QFile sparse(path);
-    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(699));
-    sparse.close();
-    fillUp(dir.path());
+    for (const PlayerWrite mode : {PlayerWrite::OverTheStart, PlayerWrite::WholeFile}) {
+        QTemporaryDir dir;
+        SmallTmpfs disk(dir.path());
+        if (!disk.mounted()) {
+            GTEST_SKIP() << disk.why();
+        }
+        // A file whose bytes have no room on the disk yet: writing them needs space.
+        const QString path = dir.filePath("settings.dat");
+        QFile sparse(path);
+        const int size = mode == PlayerWrite::WholeFile ? 0 : 699;
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+        sparse.close();
+        fillUp(dir.path());
 
-    const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9));
-    EXPECT_FALSE(outcome.written);
-    EXPECT_TRUE(outcome.problem.contains("plein")) << outcome.problem.toStdString();
+        const WriteOutcome outcome = writePlayerFile(path, pattern(699, 9), {}, mode);
+        EXPECT_FALSE(outcome.written);
+        EXPECT_TRUE(outcome.problem.contains("plein")) << outcome.problem.toStdString();
+        EXPECT_EQ(QFileInfo(path).size(), size);
+    }
 }
 
 // A file the user may write but not make read-only: someone else's,

@@ -50,7 +50,7 @@ TEST(CheckAgreement, OstrelctlCheckAcceptsExactlyWhatTheWindowWritesBack) {
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         const int code = runOstrelctl({QStringLiteral("check"), file}, outStream, errStream,
-                                      CliSeams{QString(), rig.lockFolder, nullptr});
+                                      CliSeams{QString(), {rig.lockFolder}, nullptr});
         outStream.flush();
 
         const auto window = rig.start(); // none when start-up gave up on the file

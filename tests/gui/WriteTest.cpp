@@ -225,8 +225,9 @@ TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
     }
 }
 
-// Root never opens a player that a user's window holds. Through sudo it
-// works as the user who ran sudo: that user's lock, history and backup, in
+// Root never opens a player that the window of a user who could write it
+// holds. Through sudo it works as the user who ran sudo (as the program
+// makes itself from its start): that user's lock, history and backup, in
 // files the user owns (one of root's in the user's home would make the
 // user's next write fail).
 TEST(Write, RootNeverOpensAUsersPlayerAndSudoWritesAsTheUser) {
@@ -236,20 +237,29 @@ TEST(Write, RootNeverOpensAUsersPlayerAndSudoWritesAsTheUser) {
     for (const bool throughSudo : {true, false}) {
         std::unique_ptr<PlayerLock> usersWindow;
         UserAccount user;
+        std::optional<ActingAs> asUser;
         PlayerWindow shown(validPlayerBytes(), [&](TestRig& rig) {
             user = otherUser(rig.root());
-            usersWindow = windowOf(user, rig.volumes.list.last() + "/settings.dat");
+            const QString file = rig.volumes.list.last() + "/settings.dat";
+            ASSERT_TRUE(giveTo(file, 4242));
+            usersWindow = windowOf(user, file);
             const UserAccount root{0, 0, rig.root() + "/root"};
             const UserAccount& actor = throughSudo ? user : root;
             rig.lockFolder = PlayerLock::folderFor(actor);
             rig.dataFolder = actor.home + "/.local/share/ostrel-settings";
-            rig.otherLockFolders = PlayerLock::everyUsersFolders({root, user});
-            rig.owner = actor;
+            rig.otherLocks = PlayerLock::everyUsersFolders({0, 0, "", [&](uid_t) { return user; },
+                                                            [&] {
+                                                                return QList{root, user};
+                                                            }},
+                                                           actor.uid);
+            rig.rootsRights = true;
+            if (throughSudo) {
+                asUser.emplace(user.credentials());
+            }
         });
         ASSERT_NE(usersWindow, nullptr);
         EXPECT_EQ(shown.window, nullptr);
-        EXPECT_EQ(shown.rig.messages.shown,
-                  QStringList{"l'ostrel est déjà ouvert dans une autre fenêtre"});
+        EXPECT_TRUE(shown.rig.messages.shown.value(0).startsWith("l'ostrel est déjà ouvert"));
 
         usersWindow.reset();
         shown.window = shown.rig.startShown();
@@ -261,6 +271,8 @@ TEST(Write, RootNeverOpensAUsersPlayerAndSudoWritesAsTheUser) {
         EXPECT_EQ(notOwnedBy(user.home, 4242), QStringList());
         EXPECT_EQ(QFile::exists(shown.rig.dataFolder + "/history"), true);
         EXPECT_EQ(QFile::exists(shown.rig.dataFolder + "/settings.dat"), throughSudo);
+        shown.window.reset();
+        asUser.reset();
     }
 }
 

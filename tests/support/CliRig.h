@@ -25,15 +25,13 @@ public:
         QFile table(dir_.filePath(QStringLiteral("mountinfo")));
         (void)table.open(QIODevice::WriteOnly); // no mounts at all
         QDir(dir_.path()).mkdir(QStringLiteral("run"));
-        locks = lockFolder();
+        locks = {lockFolder()};
         history = path(QStringLiteral("history"));
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString lockFolder() const { return path(QStringLiteral("run")); }
-    QString locks;                    // where the commands look for the player's lock
-    QString history;                  // where writes keep what they replace
-    QStringList otherLocks;           // other users' lock folders, for root
-    std::optional<UserAccount> owner; // who the lock and history files are made as
+    LockFolders locks; // where the commands look for the player's lock
+    QString history;   // where writes keep what they replace
 
     QString put(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
@@ -49,8 +47,8 @@ public:
         Result result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        const CliSeams seams{path(QStringLiteral("mountinfo")), locks,      &stdinBuffer, history,
-                             std::chrono::milliseconds(300),    otherLocks, owner};
+        const CliSeams seams{path(QStringLiteral("mountinfo")), locks, &stdinBuffer, history,
+                             std::chrono::milliseconds(300)};
         result.code = runOstrelctl(arguments, out, err, seams);
         out.flush();
         err.flush();

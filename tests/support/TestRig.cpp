@@ -56,9 +56,9 @@ QByteArray PlayerWindow::bytes(int offset, int count) const {
 }
 
 std::unique_ptr<Form1> TestRig::start() {
-    auto window = std::make_unique<Form1>(
-        Seams{volumes, messages, programFolder,
-              UserFolders{lockFolder, dataFolder, otherLockFolders, owner}, palette, &mounts});
+    auto window = std::make_unique<Form1>(Seams{
+        volumes, messages, programFolder,
+        UserFolders{{lockFolder, {}, {}, otherLocks, rootsRights}, dataFolder}, palette, &mounts});
     if (!window->Form_Load()) {
         return nullptr;
     }

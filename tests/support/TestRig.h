@@ -72,11 +72,11 @@ public:
 
     QString root() const { return dir_.path(); }
     QString programFolder;
-    QString dataFolder;               // the user's data folder, not made until a backup needs it
-    QString lockFolder;               // the user's runtime folder
-    QStringList otherLockFolders;     // other users' (root's look)
-    std::optional<UserAccount> owner; // whom files are made as (root through sudo)
-    QPalette palette;                 // the desktop's colours
+    QString dataFolder; // the user's data folder, not made until a backup needs it
+    QString lockFolder; // the user's runtime folder
+    QList<LockFolders::Other> otherLocks; // other users' (root's look)
+    bool rootsRights = false;             // the window runs as root, or through sudo
+    QPalette palette;                     // the desktop's colours
     FakeVolumes volumes;
     RecordedMessages messages;
     MountEvents mounts; // emit changed() as the system does when a disk comes or goes

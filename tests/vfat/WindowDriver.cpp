@@ -27,6 +27,9 @@ struct PrintedMessages : MessageBoxes {
 };
 
 int main(int argc, char* argv[]) {
+    if (!startAsInvokingUser()) {
+        return 2;
+    }
     QApplication app(argc, argv);
     QStringList volumes, arguments = QApplication::arguments();
     for (int i = 1; i < arguments.size(); ++i) {
