@@ -28,11 +28,14 @@ protected:
         ASSERT_TRUE(user.made());
     }
     // sudo starts a program as root, with root's groups (group 0 among them).
+    // A program that became another user can no longer be stopped by the leak
+    // checker of a sanitized build (it is not dumpable): the checker is off.
     Spawned asSudo(const QList<QByteArray>& argv, const QList<QByteArray>& environment = {}) {
         static const gid_t rootGroup = 0;
         EXPECT_EQ(::setgroups(1, &rootGroup), 0);
         return spawn(argv.first().startsWith('/') ? argv : QList<QByteArray>{OSTREL_CTL} + argv,
-                     {.environment = environment + user.sudo()});
+                     {.environment = environment + user.sudo() +
+                                     QList<QByteArray>{"ASAN_OPTIONS=detect_leaks=0"}});
     }
     // A file (a folder when `bytes` is null) of `owner`'s, with `mode`.
     QByteArray made(const QString& path, uid_t owner, mode_t mode, const QByteArray& bytes = {}) {
