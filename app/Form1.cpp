@@ -10,7 +10,6 @@
 #include "Twips.h"
 #include "options/HomeOptions.h"
 #include "options/OptionsPage.h"
-#include "player/PlayerLock.h"
 #include "radio/FmPage.h"
 #include "sound/EqualizerPage.h"
 #include "sound/SrsPage.h"
@@ -27,7 +26,9 @@ constexpr int kPanelLeft = 0, kPanelTop = 1200, kPanelWidth = 6855, kPanelHeight
 } // namespace
 
 Form1::Form1(const Seams& seams)
-    : seams_(seams) {
+    : seams_(seams)
+    , session_(seams_.volumes, seams_.user.locks, historyFolderIn(seams_.user.data),
+               PlayerSession::Holder::Window) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr(kCaption));
     setFixedSize(twipsToPixels(6825), twipsToPixels(7410));
@@ -218,6 +219,12 @@ void Form1::fin_Click() {
 }
 
 void Form1::Command1_Click() {
+    // An unplugged player's file is not there to read: nothing changes.
+    if (SettingsPath == DeviceSettingsPath && session_.unplugged()) {
+        seams_.messages.show(tr("L'ostrel n'est pas branché : ses réglages ne peuvent pas être "
+                                "relus. Rebranchez-le ; ceux de la fenêtre restent."));
+        return;
+    }
     fin_init();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Seams.h"
-#include "player/History.h"
+#include "player/PlayerSession.h"
 #include "settings/FieldLayout.h"
 #include "settings/RegularFile.h"
 #include "settings/SettingsImage.h"
@@ -18,7 +18,6 @@ class HomeOptions;
 class OptionGroup;
 class OptionsPage;
 class PathLabel;
-class PlayerLock;
 class QLabel;
 class QPushButton;
 class SrsPage;
@@ -26,8 +25,9 @@ class StatusLine;
 
 // The program's one window: two rows of buttons, the status line, five pages
 // in one place and the help strip. It owns the settings image and composes
-// the pages that edit it.
-class Form1 : public QWidget {
+// the pages that edit it; the player's life is its session's, whose
+// questions it answers with its dialogs.
+class Form1 : public QWidget, private PlayerQuestions {
     Q_OBJECT
 public:
     static const char* const kCaption; // the window title, before translation
@@ -105,18 +105,17 @@ private:
     void showPages(bool options, bool equalizer, bool fm, bool sound, bool home);
     void centreOnScreen();
     void disableWriting();
-    std::unique_ptr<PlayerLock> lockOf(const QString& playerFile) const;
-    bool takePlayerLock(const QString& playerFile);
     std::optional<PlayerFile> waitForPlayer();
     void watchThePlayer();
-    std::optional<PlayerFile> findThisPlayer() const;
     void mountsChanged();
-    bool lockIsOnPlayerFile(const FileContents& onPlayer);
-    std::optional<FileContents> replaceablePlayerFile(bool& loaded);
     QString differencesWith(const FileContents& onPlayer) const;
-    bool keptInHistory(const FileContents& onPlayer);
-    bool writeToPlayer(const QByteArray& bytes);
-    History history() const;
+    bool writeToPlayer(const QByteArray& bytes, PlayerWrite mode = PlayerWrite::OverTheStart);
+
+    // What the player's session asks, answered with the window's dialogs.
+    void tell(const QString& text) override;
+    bool goOn(LockOutcome outcome, const QString& otherHolder, const QString& problem) override;
+    Changed changed(bool sameFile, const FileContents& now) override;
+    bool writeUnkept(const QString& problem) override;
 
     Seams seams_;
     SettingsImage SettingsImage_;
@@ -127,10 +126,6 @@ private:
     QString StationListPath;
     QString BackupFolder; // where "Sauvegarde " saves and "Lire sauvegarde" reads
     FocusRing* focusRing_ = nullptr;
-    std::unique_ptr<PlayerLock> playerLock_; // held while the window has the player open
-    // The player's file as the window last read it or wrote it, to tell
-    // whether something else has changed it since.
-    std::optional<FileContents> onPlayer_;
-    PlayerIdentity player_;  // which player it is, for the history of its file
-    bool unplugged_ = false; // not found since the mounts last changed
+    PlayerSession session_;        // the player, its lock, its history, its writes
+    bool lockProblemSaid_ = false; // that no lock could be made is said once
 };

@@ -5,9 +5,6 @@
 
 #include "PathLabel.h"
 #include "StatusLine.h"
-#include "player/PlayerLock.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsProbe.h"
 
 std::optional<PlayerFile> Form1::waitForPlayer() {
     // The message stays the program's last word when OK is pressed; while it
@@ -16,7 +13,7 @@ std::optional<PlayerFile> Form1::waitForPlayer() {
     QMetaObject::Connection watching;
     if (seams_.mountEvents) {
         watching = connect(seams_.mountEvents, &MountEvents::changed, this, [this, &found] {
-            if (!found && (found = findPlayerFile(seams_.volumes))) {
+            if (!found && (found = session_.find())) {
                 seams_.messages.closeMessage();
             }
         });
@@ -33,50 +30,21 @@ void Form1::watchThePlayer() {
     }
 }
 
-std::optional<PlayerFile> Form1::findThisPlayer() const {
-    // Where it was, if it is still there; else the last place it is found.
-    std::optional<PlayerFile> found;
-    for (const QString& root : seams_.volumes.roots()) {
-        const std::optional<QString> name = settingsFileIn(root);
-        if (name && seams_.volumes.player(root).key() == player_.key()) {
-            found = PlayerFile{joinPath(root, QString()), *name};
-            if (found->path() == DeviceSettingsPath) {
-                break;
-            }
-        }
-    }
-    return found;
-}
-
 void Form1::mountsChanged() {
-    const std::optional<PlayerFile> found = findThisPlayer();
-    if (!found) {
-        if (!unplugged_) {
-            unplugged_ = true;
-            Label10->setText(tr("l'ostrel a été débranché : vos modifications restent dans la "
-                                "fenêtre ; rebranchez-le pour les écrire"));
+    switch (session_.follow()) {
+    case PlayerSession::Moved::Nothing:
+        return;
+    case PlayerSession::Moved::Unplugged:
+        Label10->setText(tr("l'ostrel a été débranché : vos modifications restent dans la "
+                            "fenêtre ; rebranchez-le pour les écrire"));
+        return;
+    case PlayerSession::Moved::Back:
+        if (SettingsPath == DeviceSettingsPath) {
+            SettingsPath = session_.path();
         }
+        DeviceSettingsPath = session_.path();
+        Label11->setPath(session_.root());
+        Label10->setText(tr("l'ostrel est de retour : %1").arg(session_.root()));
         return;
     }
-    if (!unplugged_ && found->path() == DeviceSettingsPath) {
-        return; // another volume came or went
-    }
-    unplugged_ = false;
-    if (SettingsPath == DeviceSettingsPath) {
-        SettingsPath = found->path();
-    }
-    DeviceSettingsPath = found->path();
-    Label11->setPath(found->root);
-    // The same bytes as the window last read or wrote: the same file, only
-    // reached through another device; a write needs no question.
-    const FileContents now = readSettingsContents(DeviceSettingsPath);
-    if (onPlayer_ && now.ok() && now.bytes == onPlayer_->bytes) {
-        onPlayer_->identity = now.identity;
-    }
-    // Its lock, when it is free: a command may not write under the window.
-    auto lock = lockOf(DeviceSettingsPath);
-    if (!seams_.user.locks.own.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
-        playerLock_ = std::move(lock);
-    }
-    Label10->setText(tr("l'ostrel est de retour : %1").arg(found->root));
 }

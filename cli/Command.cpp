@@ -41,7 +41,11 @@ void Command::printChanges(const QList<SettingChange>& changes) const {
 }
 
 std::optional<FileCheck> Command::checked(const QString& path) const {
-    FileCheck check = checkSettingsFile(path);
+    return checked(path, readSettingsContents(path));
+}
+
+std::optional<FileCheck> Command::checked(const QString& path, const FileContents& contents) const {
+    FileCheck check = checkSettingsContents(contents, path);
     // A file too large to be a settings file is read enough to say so, in the
     // window's words; any other that was not read is not one at all.
     if (!check.image && check.failure != ReadFailure::TooLarge) {

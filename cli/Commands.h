@@ -32,6 +32,8 @@ struct Command {
     void sayUnread(const QString& path, ReadFailure failure) const;
     // The file as the window opens it; none (reason on `err`) when unreadable.
     std::optional<FileCheck> checked(const QString& path) const;
+    // The same, of what was read of it.
+    std::optional<FileCheck> checked(const QString& path, const FileContents& contents) const;
     // One line per changed setting: "name : before -> after".
     void printChanges(const QList<SettingChange>& changes) const;
     // How many bytes outside the settings named differ, when any do.

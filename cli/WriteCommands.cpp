@@ -1,32 +1,27 @@
 // The commands that write: set, import and restore. Each writes only a file
-// the window would write back, in one write, never under an open editor's
-// feet, and keeps the file it replaces in the history first.
+// the window would write back, in one write, through the player's session
+// the window writes with: never under an open editor's feet, and what it
+// replaces kept in the history first.
 
 #include "Commands.h"
 
-#include "player/History.h"
-#include "player/PlayerLock.h"
+#include "player/PlayerSession.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
+#include "settings/SettingsProbe.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-// What a write replaces: nothing (a new file), a settings file, or a damaged
-// file that a restore repairs (its bytes when they could be read).
-struct Replaced {
-    enum Kind { Nothing, Settings, Damaged } kind;
-    QByteArray bytes;
-};
-
 // A document is a few kilobytes; anything far larger is not one.
 constexpr qint64 kLargestDocument = 1 << 20;
 
-// The file to write, as the window opens it; none, and the code to end with,
-// when it is not one the window would write back.
-std::optional<SettingsImage> writableImage(const Command& command, const QString& path, int& code) {
-    const std::optional<FileCheck> check = command.checked(path);
+// The file to write, as the window opens it from what was read of it; none,
+// and the code to end with, when it is not one the window would write back.
+std::optional<SettingsImage> writableImage(const Command& command, const QString& path,
+                                           const FileContents& contents, int& code) {
+    const std::optional<FileCheck> check = command.checked(path, contents);
     if (!check) {
         code = kTrouble;
         return std::nullopt;
@@ -58,128 +53,131 @@ int reportChanges(const Command& command, const QList<SettingChange>& changes, q
     return code;
 }
 
-// The player's lock, taken before `path` is read for a write; none, and the
-// reason on the errors, when another writer has it or it cannot be made. A
-// dry run writes nothing and needs none.
-struct WriteLock {
-    std::unique_ptr<PlayerLock> lock;
-    bool refused = false;
-};
-WriteLock lockForWriting(const Command& command, const QString& path) {
-    if (command.invocation.dryRun) {
-        return {};
+// A command's write to `path`: the player's session on it, its lock taken
+// before the file is read (not for a dry run, which writes nothing), and
+// the command's answers to its questions: its options and its errors.
+class Writer : private PlayerQuestions {
+public:
+    Writer(const Command& command, const QString& path)
+        : command_(command)
+        , path_(path)
+        , volumes_(command.invocation.volumes, command.seams.mountTable)
+        , session_(volumes_, command.seams.locks, command.seams.historyFolder,
+                   PlayerSession::Holder::Command, command.seams.lockPatience) {}
+    bool open() {
+        const QFileInfo file(path_);
+        return session_.open({joinPath(file.absolutePath(), QString()), file.fileName()}, *this,
+                             !command_.invocation.dryRun);
     }
-    auto lock =
-        std::make_unique<PlayerLock>(command.seams.locks, path, PlayerLock::Holder::Command);
-    const PlayerLock::Outcome outcome = lock->take(command.seams.lockPatience);
-    if (outcome == PlayerLock::Outcome::Taken) {
-        return {std::move(lock), false};
+    FileContents read(PlayerWrite mode = PlayerWrite::OverTheStart) { return session_.read(mode); }
+    std::optional<QStringList> damage() const { return session_.damage(); }
+    // kDone when written (or a dry run), else kTrouble, the reason said;
+    // `kept`: whether what it replaced was kept in the history.
+    int write(const SettingsImage& image, PlayerWrite mode = PlayerWrite::OverTheStart,
+              bool* kept = nullptr) {
+        if (command_.invocation.dryRun) {
+            return kDone;
+        }
+        const PlayerSession::Written written = session_.write(image.fileBytes(), *this, mode);
+        if (kept) {
+            *kept = written.kept;
+        }
+        return written.outcome == PlayerSession::Written::Yes ? kDone : kTrouble;
     }
-    // Who holds it, when it is another user or root.
-    const QString other = lock->otherHolder();
-    switch (outcome) {
-    case PlayerLock::Outcome::HeldByWindow:
-        command.err << (other.isEmpty()
-                            ? CliText::tr(
-                                  "%1 n'est pas écrit : l'ostrel est ouvert dans la fenêtre "
-                                  "d'ostrel-settings, dont la prochaine écriture déferait "
-                                  "celle-ci sans un mot. Fermez la fenêtre, puis "
-                                  "recommencez.")
-                                  .arg(path)
-                            : CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans une "
-                                          "fenêtre d'ostrel-settings de %2, dont la prochaine "
-                                          "écriture déferait celle-ci sans un mot.")
-                                  .arg(path, other));
-        break;
-    case PlayerLock::Outcome::HeldByCommand: {
-        const QString seconds = QString::number(command.seams.lockPatience.count() / 1000.0);
-        command.err << (other.isEmpty()
-                            ? CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl "
-                                          "l'écrit depuis plus de %2 s. Recommencez plus tard.")
-                                  .arg(path, seconds)
-                            : CliText::tr("%1 n'est pas écrit : une commande ostrelctl de %3 "
-                                          "l'écrit depuis plus de %2 s. Recommencez plus tard.")
-                                  .arg(path, seconds, other));
-        break;
-    }
-    default:
-        command.err << CliText::tr("%1 n'est pas écrit : le verrou qui empêche deux programmes "
-                                   "de l'écrire à la fois n'a pas pu être créé (%2).")
-                           .arg(path, lock->problem());
-        break;
-    }
-    command.err << '\n';
-    return {nullptr, true};
-}
 
-// Writes the image's bytes to `path`: as a new file, as a backup is saved,
-// when it replaces nothing; else over the existing file as "Ecrire ostrel"
-// writes the player's (whole, when it is damaged), once what it holds now is
-// kept in the history (`kept` says whether it was). A write refused before
-// the player is touched keeps nothing.
-int writeImage(const Command& command, const QString& path, const SettingsImage& image,
-               const Replaced& replaced, bool* kept = nullptr) {
-    if (command.invocation.dryRun) {
-        return kDone;
+private:
+    void tell(const QString& text) override { command_.err << text << '\n'; }
+    bool goOn(LockOutcome outcome, const QString& other, const QString& problem) override {
+        const QString seconds = QString::number(command_.seams.lockPatience.count() / 1000.0);
+        switch (outcome) {
+        case LockOutcome::Taken:
+            return true;
+        case LockOutcome::HeldByWindow:
+            tell(other.isEmpty() ? CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans la "
+                                               "fenêtre d'ostrel-settings, dont la prochaine "
+                                               "écriture déferait celle-ci sans un mot. Fermez "
+                                               "la fenêtre, puis recommencez.")
+                                       .arg(path_)
+                                 : CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans "
+                                               "une fenêtre d'ostrel-settings de %2, dont la "
+                                               "prochaine écriture déferait celle-ci sans un "
+                                               "mot.")
+                                       .arg(path_, other));
+            return false;
+        case LockOutcome::HeldByCommand:
+            tell(other.isEmpty() ? CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl "
+                                               "l'écrit depuis plus de %2 s. Recommencez plus "
+                                               "tard.")
+                                       .arg(path_, seconds)
+                                 : CliText::tr("%1 n'est pas écrit : une commande ostrelctl de %3 "
+                                               "l'écrit depuis plus de %2 s. Recommencez plus "
+                                               "tard.")
+                                       .arg(path_, seconds, other));
+            return false;
+        case LockOutcome::Unavailable:
+            break;
+        }
+        tell(CliText::tr("%1 n'est pas écrit : le verrou qui empêche deux programmes de l'écrire "
+                         "à la fois n'a pas pu être créé (%2).")
+                 .arg(path_, problem));
+        return false;
     }
-    const QByteArray bytes = image.fileBytes();
-    if (replaced.kind == Replaced::Nothing) {
-        const WriteOutcome outcome = saveBackupFile(path, bytes);
-        command.err << (outcome.written ? QString() : outcome.problem + u'\n');
-        return outcome.written ? kDone : kTrouble;
+    // Under the lock, only the player itself could have changed it since.
+    Changed changed(bool, const FileContents&) override {
+        tell(CliText::tr("%1 n'est pas écrit : il a changé depuis que la commande l'a lu. "
+                         "Recommencez.")
+                 .arg(path_));
+        return Changed::Nothing;
     }
-    if (const std::optional<WriteOutcome> refusal = playerFileRefusal(path)) {
-        command.err << refusal->problem << '\n';
-        return kTrouble;
+    bool writeUnkept(const QString& problem) override {
+        if (!command_.invocation.noHistory) {
+            tell(CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé (%2).\n"
+                             "(--no-history l'écrit sans garder ce qu'il remplace)")
+                     .arg(path_, problem));
+            return false;
+        }
+        tell(CliText::tr("%1 : l'historique n'a pas pu être gardé (%2) ; écrit quand même "
+                         "(--no-history), cette écriture ne pourra pas être défaite")
+                 .arg(path_, problem));
+        return true;
     }
-    if (!replaced.bytes.isEmpty()) {
-        const PlayerIdentity player = command.playerOf(path);
-        const QString problem = History(command.seams.historyFolder).keep(player, replaced.bytes);
-        if (!problem.isEmpty() && !command.invocation.noHistory) {
-            command.err << CliText::tr("%1 n'est pas écrit : l'historique n'a pas pu être gardé "
-                                       "(%2).\n(--no-history l'écrit sans garder ce qu'il "
-                                       "remplace)")
-                               .arg(path, problem)
-                        << '\n';
+
+    const Command& command_;
+    QString path_;
+    SystemVolumes volumes_;
+    PlayerSession session_;
+};
+
+// A new file, made as a backup is saved.
+int writeNew(const Command& command, const QString& path, const SettingsImage& image) {
+    if (!command.invocation.dryRun) {
+        const WriteOutcome outcome = saveBackupFile(path, image.fileBytes());
+        if (!outcome.written) {
+            command.err << outcome.problem << '\n';
             return kTrouble;
         }
-        if (!problem.isEmpty()) {
-            command.err << CliText::tr("%1 : l'historique n'a pas pu être gardé (%2) ; écrit "
-                                       "quand même (--no-history), cette écriture ne pourra pas "
-                                       "être défaite")
-                               .arg(path, problem)
-                        << '\n';
-        }
-        if (kept) {
-            *kept = problem.isEmpty();
-        }
     }
-    const WriteOutcome outcome = writePlayerFile(
-        path, bytes, {},
-        replaced.kind == Replaced::Damaged ? PlayerWrite::WholeFile : PlayerWrite::OverTheStart);
-    if (!outcome.written) {
-        command.err << outcome.problem << '\n';
-        return kTrouble;
-    }
-    return kDone;
+    command.out << (command.invocation.dryRun ? CliText::tr("%1 : serait créé")
+                                              : CliText::tr("%1 : créé"))
+                       .arg(path)
+                << '\n';
+    return reportChanges(command, {}, 0, kDone);
 }
 
 // A damaged file (of the wrong size, refused, or unreadable) that a restore
 // replaces whole, kept in the history first when it can be read; what was
 // done is said once it is done. The player's file is never a link: none is
 // followed to read it.
-int repairWhole(const Command& command, const QString& path, const SettingsImage& image,
-                const FileCheck& check) {
-    const FileContents damaged = readRegularFile(path, History::kLargestKept, false);
+int repairWhole(const Command& command, Writer& writer, const QString& path,
+                const SettingsImage& image, const QStringList& damage) {
+    const FileContents damaged = writer.read(PlayerWrite::WholeFile);
     bool kept = false;
-    const int code =
-        writeImage(command, path, image,
-                   Replaced{Replaced::Damaged, damaged.ok() ? damaged.bytes : QByteArray()}, &kept);
+    const int code = writer.write(image, PlayerWrite::WholeFile, &kept);
     if (code != kDone) {
         return code;
     }
     const bool dryRun = command.invocation.dryRun;
-    const QString problems = check.problems.join(QStringLiteral(", "));
+    const QString problems = damage.join(QStringLiteral(", "));
     if (!damaged.ok()) {
         command.out << (dryRun ? CliText::tr("%1 ne peut pas être lu (%2) : il serait remplacé "
                                              "en entier, sans pouvoir être gardé")
@@ -297,24 +295,21 @@ int setCommand(const Command& command) {
     if (!path) {
         return kNo;
     }
-    const WriteLock lock = lockForWriting(command, *path);
-    if (lock.refused) {
+    Writer writer(command, *path);
+    if (!writer.open()) {
         return kTrouble;
     }
     int code = kDone;
-    std::optional<SettingsImage> image = writableImage(command, *path, code);
+    std::optional<SettingsImage> image = writableImage(command, *path, writer.read(), code);
     if (!image) {
         return code;
     }
-    const SettingsImage current = *image;
     const QList<SettingChange> changes = applyValues(*image, values);
     if (changes.isEmpty()) {
         command.out << CliText::tr("rien à changer") << '\n';
         return kDone;
     }
-    return reportChanges(
-        command, changes, 0,
-        writeImage(command, *path, *image, Replaced{Replaced::Settings, current.fileBytes()}));
+    return reportChanges(command, changes, 0, writer.write(*image));
 }
 
 int importCommand(const Command& command) {
@@ -345,30 +340,18 @@ int importCommand(const Command& command) {
 
 int writeWholeImage(const Command& command, const QString& path, const SettingsImage& image,
                     bool repair) {
-    const WriteLock lock = lockForWriting(command, path);
-    if (lock.refused) {
+    Writer writer(command, path);
+    if (!writer.open()) {
         return kTrouble;
     }
-    const bool exists = QFileInfo(path).exists() || QFileInfo(path).isSymLink();
-    if (!exists) {
-        const int code = writeImage(command, path, image, Replaced{Replaced::Nothing, {}});
-        if (code == kDone) {
-            command.out << (command.invocation.dryRun ? CliText::tr("%1 : serait créé")
-                                                      : CliText::tr("%1 : créé"))
-                               .arg(path)
-                        << '\n';
-        }
-        return reportChanges(command, {}, 0, code);
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+        return writeNew(command, path, image);
     }
-    if (repair) {
-        const FileCheck check = checkSettingsFile(path);
-        if (!check.accepted() && check.failure != ReadFailure::NotARegularFile &&
-            check.failure != ReadFailure::Missing) {
-            return repairWhole(command, path, image, check);
-        }
+    if (const std::optional<QStringList> damage = repair ? writer.damage() : std::nullopt) {
+        return repairWhole(command, writer, path, image, *damage);
     }
     int code = kDone;
-    const std::optional<SettingsImage> current = writableImage(command, path, code);
+    const std::optional<SettingsImage> current = writableImage(command, path, writer.read(), code);
     if (!current) {
         return code;
     }
@@ -379,7 +362,5 @@ int writeWholeImage(const Command& command, const QString& path, const SettingsI
     const QList<SettingChange> changes = settingChanges(*current, image);
     const QList<int> others =
         otherDifferingOffsets(current->fileBytes(), image.fileBytes(), changes);
-    return reportChanges(
-        command, changes, others.size(),
-        writeImage(command, path, image, Replaced{Replaced::Settings, current->fileBytes()}));
+    return reportChanges(command, changes, others.size(), writer.write(image));
 }

@@ -392,10 +392,6 @@ Put them back on this player anyway?</translation>
         <translation>The settings that differ:</translation>
     </message>
     <message>
-        <source>L&apos;ostrel n&apos;est plus branché : rien n&apos;a été écrit. Rebranchez-le ; vos modifications restent dans la fenêtre.</source>
-        <translation>The player is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
-    </message>
-    <message>
         <source>l&apos;ostrel a été débranché : vos modifications restent dans la fenêtre ; rebranchez-le pour les écrire</source>
         <translation>The player was unplugged: your changes stay in the window; plug it back in to write them</translation>
     </message>
@@ -410,6 +406,14 @@ Put them back on this player anyway?</translation>
     <message>
         <source>Une commande ostrelctl de %1 écrit sur l&apos;ostrel depuis plusieurs secondes : recommencez quand elle aura fini.</source>
         <translation>An ostrelctl command of %1 has been writing to the player for several seconds: try again when it has finished.</translation>
+    </message>
+    <message>
+        <source>L&apos;ostrel n&apos;est pas branché : ses réglages ne peuvent pas être relus. Rebranchez-le ; ceux de la fenêtre restent.</source>
+        <translation>The player is not plugged in: its settings cannot be read again. Plug it back in; the window&apos;s stay.</translation>
+    </message>
+    <message>
+        <source>Le fichier settings.dat de l&apos;ostrel est endommagé (%1) : il sera remplacé en entier.</source>
+        <translation>The player&apos;s settings.dat is damaged (%1): it will be replaced whole.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +568,13 @@ Put them back on this player anyway?</translation>
     <message>
         <source>les droits de root n&apos;ont pas pu être repris</source>
         <translation>root&apos;s rights could not be taken back</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerSession</name>
+    <message>
+        <source>L&apos;ostrel n&apos;est plus branché : rien n&apos;a été écrit. Rebranchez-le ; vos modifications restent dans la fenêtre.</source>
+        <translation>The player is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1623,10 @@ read. --dry-run shows what would change.
     <message>
         <source>%1 était endommagé (%2) : il a été remplacé en entier, sans être gardé</source>
         <translation>%1 was damaged (%2): it was replaced whole, without being kept</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : il a changé depuis que la commande l&apos;a lu. Recommencez.</source>
+        <translation>%1 was not written: it changed since the command read it. Try again.</translation>
     </message>
 </context>
 </TS>

@@ -234,8 +234,11 @@ std::optional<QByteArray> readSettingsFile(const QString& path) {
 }
 
 FileCheck checkSettingsFile(const QString& path) {
+    return checkSettingsContents(readSettingsContents(path), path);
+}
+
+FileCheck checkSettingsContents(const FileContents& contents, const QString& path) {
     FileCheck check;
-    const FileContents contents = readSettingsContents(path);
     check.failure = contents.failure;
     if (contents.ok()) {
         check.problems = sizeMessages(contents.bytes.size());

@@ -29,6 +29,8 @@ struct FileCheck {
     bool accepted() const { return image.has_value() && problems.isEmpty(); }
 };
 FileCheck checkSettingsFile(const QString& path);
+// The same for what was read of the file at `path`.
+FileCheck checkSettingsContents(const FileContents& contents, const QString& path);
 
 // The outcome of writing a file; when any step failed, `problem` says what
 // went wrong, in French, for the user.

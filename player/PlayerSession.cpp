@@ -1,0 +1,183 @@
+#include "PlayerSession.h"
+
+#include "settings/LoadCheck.h"
+#include "settings/SettingsProbe.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+struct PlayerSessionText {
+    Q_DECLARE_TR_FUNCTIONS(PlayerSession)
+};
+} // namespace
+
+PlayerSession::PlayerSession(const VolumeList& volumes, LockFolders locks, QString historyFolder,
+                             PlayerLock::Holder holder, std::chrono::milliseconds patience)
+    : volumes_(volumes)
+    , locks_(std::move(locks))
+    , historyFolder_(std::move(historyFolder))
+    , holder_(holder)
+    , patience_(patience) {}
+
+PlayerSession::~PlayerSession() = default;
+
+std::optional<PlayerFile> PlayerSession::find() const {
+    return findPlayerFile(volumes_);
+}
+
+bool PlayerSession::open(const PlayerFile& file, PlayerQuestions& questions, bool lock) {
+    file_ = file;
+    player_ = volumes_.player(file.root);
+    unplugged_ = false;
+    onPlayer_.reset();
+    return !lock || takeLock(questions);
+}
+
+bool PlayerSession::takeLock(PlayerQuestions& questions) {
+    // A second writer on the same player would silently undo this one's edits.
+    auto lock = std::make_unique<PlayerLock>(locks_, path(), holder_);
+    const PlayerLock::Outcome outcome = lock->take(patience_);
+    if (!questions.goOn(outcome, lock->otherHolder(), lock->problem())) {
+        return false;
+    }
+    lock_ = std::move(lock); // the lock of another file, if any, is let go
+    return true;
+}
+
+bool PlayerSession::lockIsOn(const FileContents& onPlayer, PlayerQuestions& questions) {
+    // Another file in the player's place (another player, or the file
+    // replaced) is locked before it is written; a write that will fail
+    // keeps the lock it has.
+    if (locks_.own.isEmpty() || !onPlayer.ok() ||
+        (lock_ && lock_->path() == PlayerLock::pathFor(locks_.own, path()))) {
+        return true;
+    }
+    return takeLock(questions);
+}
+
+namespace {
+FileContents readFor(const QString& path, PlayerWrite mode) {
+    return mode == PlayerWrite::WholeFile ? readRegularFile(path, History::kLargestKept, false)
+                                          : readSettingsContents(path);
+}
+} // namespace
+
+FileContents PlayerSession::read(PlayerWrite mode) {
+    FileContents contents = readFor(path(), mode);
+    if (contents.ok()) {
+        onPlayer_ = contents;
+    }
+    return contents;
+}
+
+std::optional<QStringList> PlayerSession::damage() const {
+    const FileCheck check = checkSettingsFile(path());
+    if (check.accepted() || check.failure == ReadFailure::NotARegularFile ||
+        check.failure == ReadFailure::Missing) {
+        return std::nullopt;
+    }
+    return check.problems;
+}
+
+PlayerSession::Moved PlayerSession::follow() {
+    // Where it was, if it is still there; else the last place it is found.
+    std::optional<PlayerFile> found;
+    for (const QString& root : volumes_.roots()) {
+        const std::optional<QString> name = settingsFileIn(root);
+        if (name && volumes_.player(root).key() == player_.key()) {
+            found = PlayerFile{joinPath(root, QString()), *name};
+            if (found->path() == path()) {
+                break;
+            }
+        }
+    }
+    if (!found) {
+        const bool went = !unplugged_;
+        unplugged_ = true;
+        return went ? Moved::Unplugged : Moved::Nothing;
+    }
+    if (!unplugged_ && found->path() == path()) {
+        return Moved::Nothing; // another volume came or went
+    }
+    unplugged_ = false;
+    file_ = *found;
+    // The same bytes as last read or written: the same file, only reached
+    // through another device; a write needs no question.
+    const FileContents now = readSettingsContents(path());
+    if (onPlayer_ && now.ok() && now.bytes == onPlayer_->bytes) {
+        onPlayer_->identity = now.identity;
+    }
+    // Its lock, when it is free: no one else may write under this program.
+    auto lock = std::make_unique<PlayerLock>(locks_, path(), holder_);
+    if (!locks_.own.isEmpty() && lock->take() == PlayerLock::Outcome::Taken) {
+        lock_ = std::move(lock);
+    }
+    return Moved::Back;
+}
+
+PlayerSession::Written PlayerSession::write(const QByteArray& bytes, PlayerQuestions& questions,
+                                            PlayerWrite mode) {
+    if (unplugged_) {
+        questions.tell(PlayerSessionText::tr("L'ostrel n'est plus branché : rien n'a été écrit. "
+                                             "Rebranchez-le ; vos modifications restent dans la "
+                                             "fenêtre."));
+        return {Written::No};
+    }
+    // The file read again just before it is written: another player in the
+    // same place, another program, or the player itself may have changed it
+    // since. What the user knows to be there is what was last read or
+    // written, or what a question has just shown; after each question the
+    // file is read once more, under its lock, and asked about again when it
+    // changed meanwhile. A damaged file, repaired, is read as read() does.
+    const bool whole = mode == PlayerWrite::WholeFile;
+    std::optional<FileContents> known = onPlayer_;
+    FileContents now;
+    for (;;) {
+        now = readFor(path(), mode);
+        if (!now.ok() && (whole || now.failure != ReadFailure::TooLarge)) {
+            break; // the write says what is wrong with it; a repair writes it whole
+        }
+        const qint64 size = now.ok() ? now.bytes.size() : QFileInfo(path()).size();
+        if (const QStringList sizeWarnings = sizeMessages(size);
+            !whole && !sizeWarnings.isEmpty()) {
+            for (const QString& warning : sizeWarnings) {
+                questions.tell(warning);
+            }
+            return {Written::No};
+        }
+        if (known && now.identity == known->identity && now.bytes == known->bytes) {
+            break;
+        }
+        const PlayerQuestions::Changed answer =
+            questions.changed(known && now.identity == known->identity, now);
+        if (answer == PlayerQuestions::Changed::Nothing || !lockIsOn(now, questions)) {
+            return {Written::No};
+        }
+        if (answer == PlayerQuestions::Changed::Load) {
+            return {Written::Load};
+        }
+        known = now;
+    }
+    // What it replaces is kept in the history first, so that it can be
+    // undone; a write refused before the player is touched keeps nothing.
+    const std::optional<WriteOutcome> refusal = now.ok() ? playerFileRefusal(path()) : std::nullopt;
+    bool kept = false;
+    if (!refusal && now.ok() && !now.bytes.isEmpty()) {
+        const QString problem = history().keep(player_, now.bytes);
+        kept = problem.isEmpty();
+        if (!kept && !questions.writeUnkept(problem)) {
+            return {Written::No};
+        }
+    }
+    const WriteOutcome outcome = refusal ? *refusal : writePlayerFile(path(), bytes, {}, mode);
+    if (!outcome.written) {
+        questions.tell(outcome.problem);
+        return {Written::No, kept};
+    }
+    // The file just read again is the one written.
+    const FileIdentity written =
+        now.ok() ? now.identity : fileIdentity(path()).value_or(FileIdentity{});
+    onPlayer_ = FileContents{bytes, written, ReadFailure::None};
+    return {Written::Yes, kept};
+}
