@@ -70,7 +70,7 @@ public:
                              !command_.invocation.dryRun);
     }
     FileContents read(PlayerWrite mode = PlayerWrite::OverTheStart) { return session_.read(mode); }
-    std::optional<QStringList> damage() const { return session_.damage(); }
+    std::optional<QStringList> damage() { return session_.damage(); }
     // kDone when written (or a dry run), else kTrouble, the reason said;
     // `kept`: whether what it replaced was kept in the history.
     int write(const SettingsImage& image, PlayerWrite mode = PlayerWrite::OverTheStart,

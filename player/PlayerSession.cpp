@@ -71,12 +71,13 @@ FileContents PlayerSession::read(PlayerWrite mode) {
     return contents;
 }
 
-std::optional<QStringList> PlayerSession::damage() const {
+std::optional<QStringList> PlayerSession::damage() {
     const FileCheck check = checkSettingsFile(path());
     if (check.accepted() || check.failure == ReadFailure::NotARegularFile ||
         check.failure == ReadFailure::Missing) {
         return std::nullopt;
     }
+    read(PlayerWrite::WholeFile);
     return check.problems;
 }
 

@@ -63,8 +63,9 @@ public:
     FileContents read(PlayerWrite mode = PlayerWrite::OverTheStart);
     // What is wrong with a damaged player's file (of the wrong size,
     // refused, or unreadable), which a restore replaces whole; none when the
-    // file is sound, missing or no file at all.
-    std::optional<QStringList> damage() const;
+    // file is sound, missing or no file at all. A damaged file is read as a
+    // repair reads it: what the user is asked about is what is replaced.
+    std::optional<QStringList> damage();
 
     // After the mounts changed: whether the player went, or came back
     // (often as another device, at another mount point: it is known by the

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-// Unplugged, the window says so and writes nothing, and another player
+// Unplugged, the window says so, writes and reads nothing, and another player
 // plugged in does not take its place. Plugged back elsewhere, it is found by
 // its identity and written without a question when its file is unchanged;
 // changed meanwhile (the player saves some settings), the question names
@@ -45,7 +45,10 @@ TEST(Plug, ThePlayerComesAndGoes) {
         emit rig.mounts.changed();
         EXPECT_TRUE(window.Label10->text().contains("débranché")) << c.what;
         window.enreg_ostrel->click();
-        EXPECT_EQ(rig.messages.shown.size(), 1) << c.what;
+        window.Command1->click(); // "lire ostrel": it is not there, nothing changes
+        EXPECT_EQ(rig.messages.shown.size(), 2) << c.what;
+        EXPECT_TRUE(window.enreg_ostrel->isEnabled() &&
+                    window.image().byte(layout::Contrast) == 90);
         EXPECT_EQ(readFile(other + "/settings.dat"), validPlayerBytes()) << c.what;
         if (!c.back) {
             continue;

@@ -194,8 +194,10 @@ TEST(Write, AChangeWhileTheQuestionIsOpenIsAskedAboutAndKept) {
 // The history from the window: each entry newest first with what putting it
 // back would change; putting it back asks, writes as "Ecrire ostrel" does
 // (what it replaces kept: it is undone the same way) and shows what it wrote.
+// A player's file cut short meanwhile is repaired: kept as it is, then
+// replaced whole.
 TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
-    for (const bool answer : {false, true}) {
+    for (const auto& [answer, cutShort] : {std::pair{false, false}, {true, false}, {true, true}}) {
         PlayerWindow shown;
         Form1& window = *shown.window;
         const QString file = window.deviceSettingsPath();
@@ -205,6 +207,8 @@ TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
             window.enreg_ostrel->click();
         }
         const QByteArray second = readFile(file);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        writeFile(file, cutShort ? second.left(300) : second);
         window.historique->click();
         auto* dialog = window.findChild<HistoryDialog*>();
         ASSERT_NE(dialog, nullptr);
@@ -218,10 +222,11 @@ TEST(Write, AnEntryOfTheHistoryIsPutBackFromTheWindow) {
         EXPECT_EQ(shown.rig.messages.asked.size(), 1);
         EXPECT_EQ(readFile(file), answer ? first : second);
         EXPECT_EQ(window.image().fileBytes(), readFile(file));
-        EXPECT_EQ(History(shown.rig.dataFolder + "/history")
-                      .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()))
-                      .size(),
-                  answer ? 3 : 2);
+        const QList<HistoryEntry> kept =
+            History(shown.rig.dataFolder + "/history")
+                .entries(shown.rig.volumes.player(shown.rig.volumes.list.last()));
+        ASSERT_EQ(kept.size(), answer ? 3 : 2);
+        EXPECT_EQ(kept[0].bytes, cutShort ? second.left(300) : kept[0].bytes);
     }
 }
 
