@@ -569,6 +569,18 @@ Put them back on this player anyway?</translation>
         <source>les droits de root n&apos;ont pas pu être repris</source>
         <translation>root&apos;s rights could not be taken back</translation>
     </message>
+    <message>
+        <source>%1 est un lien, là où il faut un dossier</source>
+        <translation>%1 is a link where a folder must be</translation>
+    </message>
+    <message>
+        <source>un fichier, %1, est là où il faut un dossier</source>
+        <translation>a file, %1, is where a folder must be</translation>
+    </message>
+    <message>
+        <source>un dossier, %1, est là où il faut le fichier du verrou</source>
+        <translation>a folder, %1, is where the lock file must be</translation>
+    </message>
 </context>
 <context>
     <name>PlayerSession</name>

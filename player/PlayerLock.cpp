@@ -82,29 +82,51 @@ bool stillNamed(int fd, const QString& path) {
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// Why `path`, a lock's folder or file, could not be made or used (`error`),
+// in the user's terms: what stands in the way, a full disk, a folder that
+// cannot be written...
+QString lockProblem(int error, const QString& path) {
+    // The first name on the way that is there, but no folder.
+    for (QString on = QDir::cleanPath(path); on != QLatin1String("/") && !on.isEmpty();
+         on = QFileInfo(on).path()) {
+        struct stat status {};
+        if (::lstat(QFile::encodeName(on).constData(), &status) == 0 && !S_ISDIR(status.st_mode)) {
+            return S_ISLNK(status.st_mode)
+                       ? PlayerLockText::tr("%1 est un lien, là où il faut un dossier").arg(on)
+                       : PlayerLockText::tr("un fichier, %1, est là où il faut un dossier").arg(on);
+        }
+    }
+    if (error == EISDIR) {
+        return PlayerLockText::tr("un dossier, %1, est là où il faut le fichier du verrou")
+            .arg(path);
+    }
+    return folderWriteReason(error, QFileInfo(path).isDir() ? path : QFileInfo(path).path());
+}
+
 // The folder of the process's user, made with `mode` when missing (its
 // parents as any folder of the user's); empty, or why it may not be used.
 QString madeFolder(const QString& folder, mode_t mode) {
     const QByteArray native = QFile::encodeName(folder);
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(QFileInfo(folder).absolutePath())) {
-        return folderWriteReason(errno, folder);
+        return lockProblem(errno, folder);
     }
     const bool made = ::mkdir(native.constData(), mode) == 0;
     if (!made && errno != EEXIST) {
-        return folderWriteReason(errno, folder);
+        return lockProblem(errno, folder);
     }
     // A folder another user made (or could write into) would let them
     // replace the lock: it is not used.
     const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return lockProblem(errno, folder);
+    }
     struct stat status {};
-    const bool ours = fd >= 0 && ::fstat(fd, &status) == 0 && onlyFor(status, ::geteuid());
+    const bool ours = ::fstat(fd, &status) == 0 && onlyFor(status, ::geteuid());
     // The mode it was made with, whatever the umask: root's is for all to see.
     if (ours && made && (status.st_mode & 07777) != mode) {
         (void)::fchmod(fd, mode);
     }
-    if (fd >= 0) {
-        ::close(fd);
-    }
+    ::close(fd);
     return ours ? QString()
                 : PlayerLockText::tr("%1 : ce dossier n'est pas à vous seul").arg(folder);
 }
@@ -332,7 +354,7 @@ PlayerLock::Outcome PlayerLock::takeIn(const QString& folder, unsigned mode, boo
         ::pwrite(fd, mark.constData(), static_cast<size_t>(mark.size()), 0) == mark.size() &&
         lockWhole(fd) && ::rename(temporary.constData(), QFile::encodeName(shown).constData()) == 0;
     if (!shownWhole) {
-        problem_ = folderWriteReason(errno, folder);
+        problem_ = lockProblem(errno, folder);
         if (fd >= 0) {
             ::unlink(temporary.constData());
             ::close(fd);
@@ -349,7 +371,7 @@ PlayerLock::Outcome PlayerLock::hold(const QString& path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const int fd = ::open(native.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_CREAT, 0600);
         if (fd < 0) {
-            problem_ = folderWriteReason(errno, QFileInfo(path).absolutePath());
+            problem_ = lockProblem(errno, path);
             return Outcome::Unavailable;
         }
         if (!lockWhole(fd)) {
@@ -359,7 +381,7 @@ PlayerLock::Outcome PlayerLock::hold(const QString& path) {
             const Mark mark = readMark(fd);
             ::close(fd);
             if (error != EAGAIN && error != EACCES) {
-                problem_ = folderWriteReason(error, QFileInfo(path).absolutePath());
+                problem_ = lockProblem(error, path);
                 return Outcome::Unavailable;
             }
             return refused(mark.holder, mark.user.value_or(owner));

@@ -350,6 +350,30 @@ TEST(PlayerLock, NoOtherUserCanMakeOrOwnTheLockFolder) {
     EXPECT_TRUE(QDir(dir.filePath("squatted")).isEmpty());
 }
 
+// A lock that cannot be made says why in the user's terms, naming what
+// stands in its way, never by a system error number.
+TEST(PlayerLock, ALockFolderProblemIsSaidForWhatItIs) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("file"), link = dir.filePath("link"),
+                  settings = dir.filePath("s.dat");
+    ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly) && QFile::link(dir.filePath("none"), link));
+    ASSERT_TRUE(QDir().mkpath(PlayerLock::pathFor(dir.filePath("folder"), settings)));
+    const struct {
+        QString folder, names;
+    } cases[] = {
+        {file, file},
+        {file + "/run", file},
+        {link, link},
+        {dir.filePath("folder"), PlayerLock::pathFor(dir.filePath("folder"), settings)},
+    };
+    for (const auto& c : cases) {
+        PlayerLock lock(c.folder, settings, PlayerLock::Holder::Command);
+        EXPECT_EQ(lock.take(), PlayerLock::Outcome::Unavailable) << c.folder.toStdString();
+        EXPECT_TRUE(lock.problem().contains(c.names) && !lock.problem().contains("n°"))
+            << lock.problem().toStdString();
+    }
+}
+
 // Root, through sudo or not, never writes under the window of a user who
 // could write the player's file, and ignores the lock of one who could not
 // (any user could otherwise stop root for good). Root's window stops a
