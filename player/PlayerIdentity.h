@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 // Which player a folder is, for the history of its file. Players of one
 // model leave the factory with the same label, and may share a volume
 // serial, so a player is known by what is most its own: the disk's hardware
@@ -27,10 +31,25 @@ struct PlayerIdentity {
     QString shown() const;
 };
 
+// What the kernel itself tells of a mounted player, where udev made no
+// /dev/disk links (a machine or a container without udev, a sandbox): its
+// disk's serial in sysfs, the volume serial of a FAT file system from the
+// mounted folder (no privilege needed), the UUID and label from the device
+// when it can be read. Tests stand in for each.
+std::optional<quint32> fatVolumeId(const QString& folder);
+std::pair<QString, QString> probedUuidAndLabel(const QString& device);
+struct KernelFacts {
+    QString sysfs = QStringLiteral("/sys");
+    std::function<std::optional<quint32>(const QString& folder)> volumeId = fatVolumeId;
+    std::function<std::pair<QString, QString>(const QString& device)> probe = probedUuidAndLabel;
+};
+
 // The identity of the player whose root is `root`: the device mounted there
 // in `mountTable`, named by the links under `diskLinks` (by-id, by-uuid,
-// by-label, as udev makes them); only the folder's path when none is.
+// by-label, as udev makes them), and what `kernel` tells where they say
+// nothing; only the folder's path when no device is mounted there.
 PlayerIdentity playerIdentityOf(const QString& root, const QString& mountTable,
-                                const QString& diskLinks = QStringLiteral("/dev/disk"));
+                                const QString& diskLinks = QStringLiteral("/dev/disk"),
+                                const KernelFacts& kernel = {});
 // A folder that is no mounted volume (a folder given with --volume).
 PlayerIdentity folderIdentity(const QString& root);

@@ -225,6 +225,8 @@ TEST(History, DamagedEntriesAreListedButNeverRestored) {
 
 // A player is its disk's serial, else its file system's UUID, else its
 // label and folder; only the folder for a folder that is no mounted volume.
+// Where udev made no links, the kernel tells: sysfs, the FAT volume serial
+// of the mounted folder, the device probed.
 // Clones (one label, one volume serial, two disks) have two histories, and
 // one's entry goes onto the other only when asked. A player reached by
 // another spelling of its folder keeps one history.
@@ -244,22 +246,49 @@ TEST(History, EachPlayerIsKnownByWhatIsMostItsOwn) {
     device("sdc1", {"by-id/usb-Ostrel_B2-0:0-part1", "by-uuid/1234-ABCD", "by-label/OSTREL"});
     device("sdd1", {"by-uuid/5678-EF01", "by-label/MY\\x20PLAYER"});
     device("sde1", {"by-label/NOUUID"});
+    for (const char* name : {"sdf1", "sdg1", "sdh1"}) {
+        device(name, {});
+    }
+    const QString sys = dir.filePath("sys"), usb = sys + "/devices/usb1/1-1";
+    QDir().mkpath(usb + "/host0/block/sdf/sdf1");
+    QDir().mkpath(sys + "/dev/block");
+    QFile::link(usb + "/host0/block/sdf/sdf1", sys + "/dev/block/8:81");
+    QFile serial(usb + "/serial");
+    ASSERT_TRUE(serial.open(QIODevice::WriteOnly) && serial.write("A1B2\n") == 5);
+    serial.close();
+    const KernelFacts kernel{sys,
+                             [](const QString& folder) {
+                                 return folder == "/mnt/g" ? std::optional<quint32>(0x1234abcd)
+                                                           : std::nullopt;
+                             },
+                             [](const QString& device) {
+                                 return device.endsWith("sdh1")
+                                            ? std::pair<QString, QString>{"9999-0000", "OST"}
+                                            : std::pair<QString, QString>{};
+                             }};
     QFile table(dir.filePath(QStringLiteral("mountinfo")));
     ASSERT_TRUE(table.open(QIODevice::WriteOnly));
     for (const char* mount :
          {"8:17 / /media/a/OSTREL rw - vfat %1/sdb1", "8:33 / /media/a/OSTREL1 rw - vfat %1/sdc1",
-          "8:49 / /media/a/MY\\040PLAYER rw - vfat %1/sdd1", "8:65 / /mnt/n rw - vfat %1/sde1"}) {
+          "8:49 / /media/a/MY\\040PLAYER rw - vfat %1/sdd1", "8:65 / /mnt/n rw - vfat %1/sde1",
+          "8:81 / /mnt/f rw - vfat %1/sdf1", "8:97 / /mnt/g rw - vfat %1/sdg1",
+          "8:113 / /mnt/h rw - ext4 %1/sdh1"}) {
         table.write(
             QStringLiteral("36 25 %1 rw\n").arg(QString::fromUtf8(mount).arg(devices)).toUtf8());
     }
     table.close();
     const auto key = [&](const char* root) {
-        return playerIdentityOf(QString::fromUtf8(root), table.fileName(), devices + "/disk").key();
+        return playerIdentityOf(QString::fromUtf8(root), table.fileName(), devices + "/disk",
+                                kernel)
+            .key();
     };
     EXPECT_EQ(key("/media/a/OSTREL/"), "serial:usb-Ostrel_A1-0:0");
     EXPECT_EQ(key("/media/a/OSTREL1"), "serial:usb-Ostrel_B2-0:0");
     EXPECT_EQ(key("/media/a/MY PLAYER"), "uuid:5678-EF01");
     EXPECT_EQ(key("/mnt/n"), "label:NOUUID path:/mnt/n");
+    EXPECT_EQ(key("/mnt/f"), "serial:A1B2");
+    EXPECT_EQ(key("/mnt/g"), "uuid:1234-ABCD");
+    EXPECT_EQ(key("/mnt/h"), "uuid:9999-0000");
     EXPECT_EQ(key(QFile::encodeName(dir.path()).constData()), "path:" + dir.path());
 
     std::mt19937 random(59);
