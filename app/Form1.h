@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Seams.h"
+#include "player/DesktopBus.h"
 #include "player/PlayerSession.h"
 #include "settings/FieldLayout.h"
 #include "settings/RegularFile.h"
@@ -26,8 +27,9 @@ class StatusLine;
 // The program's one window: two rows of buttons, the status line, five pages
 // in one place and the help strip. It owns the settings image and composes
 // the pages that edit it; the player's life is its session's, whose
-// questions it answers with its dialogs.
-class Form1 : public QWidget, private PlayerQuestions {
+// questions it answers with its dialogs. On the session bus, it comes
+// forward when launched again, and writes what ostrelctl hands it.
+class Form1 : public QWidget, private PlayerQuestions, private WindowHost {
     Q_OBJECT
 public:
     static const char* const kCaption; // the window title, before translation
@@ -35,8 +37,9 @@ public:
     explicit Form1(const Seams& seams);
     ~Form1() override;
 
-    // Start-up: finds the player and loads it. False when there is no player:
-    // the program then ends without showing the window.
+    // Start-up: finds the player and loads it. False when there is no player,
+    // or when another window holds it (brought forward instead): the program
+    // then ends without showing the window.
     bool Form_Load();
 
     // Button rows.
@@ -85,6 +88,8 @@ public:
 
     // Reads the file SettingsPath names into the image and shows every setting.
     void fin_init();
+    // Another program's write to the player, shown with the unsaved edits kept.
+    OutsideWritten writeFromOutside(const OutsideWrite& write) override;
 
     void enreg_ostrel_Click(); // "Ecrire ostrel": the image goes to the player
     void Command8_Click();     // "Sauvegarde ": the image goes to the backup
@@ -117,6 +122,11 @@ private:
     Changed changed(bool sameFile, const FileContents& now) override;
     bool writeUnkept(const QString& problem) override;
 
+    // What the session bus asks.
+    bool holds(const QString& path) const override;
+    void comeForward(const QString& activationToken) override;
+    void showSettings(const QByteArray& bytes); // the image, shown in every control
+
     Seams seams_;
     SettingsImage SettingsImage_;
     // The option group of each index field, in the order of IndexField.
@@ -128,4 +138,5 @@ private:
     FocusRing* focusRing_ = nullptr;
     PlayerSession session_;        // the player, its lock, its history, its writes
     bool lockProblemSaid_ = false; // that no lock could be made is said once
+    std::unique_ptr<WindowOnBus> onBus_;
 };

@@ -29,7 +29,12 @@ void Form1::fin_init() {
         seams_.messages.show(translated(kUnreadableMessage));
         return;
     }
-    SettingsImage_.load(file.bytes);
+    showSettings(file.bytes);
+    Label10->setText(tr("fichier bien chargé"));
+}
+
+void Form1::showSettings(const QByteArray& bytes) {
+    SettingsImage_.load(bytes);
     const SettingsImage loaded = SettingsImage_;
     const LoadCheck check = checkLoadedImage(loaded);
 
@@ -59,7 +64,6 @@ void Form1::fin_init() {
     egaliseur->Combo1_Click();
     egaliseur->maj_fen_aa();
     home->showContrastValue();
-    Label10->setText(tr("fichier bien chargé"));
 }
 
 PlayerQuestions::Changed Form1::changed(bool sameFile, const FileContents& now) {

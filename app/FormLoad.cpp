@@ -25,8 +25,20 @@ bool Form1::Form_Load() {
         return false;
     }
     const QString deviceDrive = player->root;
+    // Launched again for a player whose window is open: that window comes
+    // forward, and this program ends.
+    if (seams_.bus) {
+        if (const std::optional<QString> other = windowHolding(*seams_.bus, player->path())) {
+            bringForward(*seams_.bus, *other);
+            return false;
+        }
+    }
     if (!session_.open(*player, *this)) {
         return false;
+    }
+    if (seams_.bus) {
+        WindowHost& host = *this;
+        onBus_ = std::make_unique<WindowOnBus>(*seams_.bus, host);
     }
 
     // One reading of the size serves both warnings: "attention" with the size,

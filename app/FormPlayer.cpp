@@ -5,6 +5,9 @@
 
 #include "PathLabel.h"
 #include "StatusLine.h"
+#include "settings/NamedSettings.h"
+
+#include <QGuiApplication>
 
 std::optional<PlayerFile> Form1::waitForPlayer() {
     // The message stays the program's last word when OK is pressed; while it
@@ -47,4 +50,37 @@ void Form1::mountsChanged() {
         Label10->setText(tr("l'ostrel est de retour : %1").arg(session_.root()));
         return;
     }
+}
+
+bool Form1::holds(const QString& path) const {
+    return session_.holds(path);
+}
+
+void Form1::comeForward(const QString& activationToken) {
+    // On Wayland, the compositor lets a window take the focus only with the
+    // token the desktop gave the launch; Qt takes it from the environment.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland")) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+OutsideWritten Form1::writeFromOutside(const OutsideWrite& write) {
+    QByteArray image = SettingsImage_.fileBytes();
+    const OutsideWritten written = session_.writeFromOutside(write, image);
+    if (written.outcome == OutsideWritten::Written) {
+        SettingsImage read, made;
+        read.load(write.expected);
+        made.load(write.bytes);
+        QStringList names;
+        for (const SettingChange& change : settingChanges(read, made)) {
+            names.append(change.name);
+        }
+        showSettings(image);
+        Label10->sayOutsideWrite(names, image != write.bytes);
+    }
+    return written;
 }

@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "Look.h"
 #include "SystemSeams.h"
+#include "player/DesktopBus.h"
 
 #include <QApplication>
 
@@ -21,7 +22,9 @@ int runSettingsEditor(QApplication& app) {
     MountTableWatch mounts;
 
     Form1 window(Seams{volumes, messages, QCoreApplication::applicationDirPath(),
-                       userFolders(UserIds::ofProcess()), QApplication::palette(), &mounts});
+                       userFolders(UserIds::ofProcess()), QApplication::palette(), &mounts,
+                       userSessionBus(UserIds::ofProcess())});
+    // No player, or its window is already open (and was brought forward).
     if (!window.Form_Load()) {
         return 0;
     }

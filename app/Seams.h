@@ -4,6 +4,7 @@
 #include "player/UserFolders.h"
 #include "player/Volumes.h"
 
+#include <QDBusConnection>
 #include <QPalette>
 #include <QString>
 
@@ -30,4 +31,7 @@ struct Seams {
     UserFolders user;      // the lock, the history, and the backup of an installed program
     QPalette palette;      // the desktop's colours; by default the application's
     MountEvents* mountEvents = nullptr; // when the mounts change; none: never watched
+    // The user's session bus, where a second launch finds this window and
+    // ostrelctl hands it its writes; none: the window is alone.
+    std::optional<QDBusConnection> bus = std::nullopt;
 };

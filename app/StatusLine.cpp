@@ -13,6 +13,14 @@ void StatusLine::warnUnsaved() {
     setText(tr(kWarning));
 }
 
+void StatusLine::sayOutsideWrite(const QStringList& settings, bool unsaved) {
+    const QString written =
+        settings.isEmpty()
+            ? tr("ostrelctl a écrit sur l'ostrel")
+            : tr("ostrelctl a changé sur l'ostrel : %1").arg(settings.join(QStringLiteral(", ")));
+    setText(unsaved ? tr("%1 ; %2").arg(tr(kWarning), written) : written);
+}
+
 StatusLine::StatusLine(QWidget* parent)
     : QLabel(parent) {
     setObjectName(QStringLiteral("Label10"));

@@ -11,4 +11,7 @@ public:
 
     explicit StatusLine(QWidget* parent);
     void warnUnsaved(); // in the user's language
+    // ostrelctl wrote `settings` to the player through the window; the
+    // warning stays when edits remain unsaved.
+    void sayOutsideWrite(const QStringList& settings, bool unsaved);
 };

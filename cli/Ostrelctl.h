@@ -3,8 +3,11 @@
 #include "player/PlayerLock.h"
 #include "player/Volumes.h"
 
+#include <QDBusConnection>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QIODevice;
 class QTextStream;
@@ -23,6 +26,9 @@ struct CliSeams {
     // When set, the lock and history folders are found for these ids
     // (setUserFolders) by the commands that need them.
     std::optional<UserIds> userIds = {};
+    // The user's session bus, through which a write goes to the window that
+    // holds the player; none: such a write is refused.
+    std::function<std::optional<QDBusConnection>()> sessionBus = {};
 };
 
 // The lock and history folders of the user a command works for (see

@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 
+#include "player/DesktopBus.h"
 #include "player/PlayerSession.h"
 #include "settings/NamedSettings.h"
 #include "settings/SettingsDocument.h"
@@ -55,7 +56,9 @@ int reportChanges(const Command& command, const QList<SettingChange>& changes, q
 
 // A command's write to `path`: the player's session on it, its lock taken
 // before the file is read (not for a dry run, which writes nothing), and
-// the command's answers to its questions: its options and its errors.
+// the command's answers to its questions: its options and its errors. When
+// the user's window holds the player, the write goes through that window,
+// which writes it as the command would, onto the file as the command read it.
 class Writer : private PlayerQuestions {
 public:
     Writer(const Command& command, const QString& path)
@@ -69,7 +72,10 @@ public:
         return session_.open({joinPath(file.absolutePath(), QString()), file.fileName()}, *this,
                              !command_.invocation.dryRun);
     }
-    FileContents read(PlayerWrite mode = PlayerWrite::OverTheStart) { return session_.read(mode); }
+    FileContents read(PlayerWrite mode = PlayerWrite::OverTheStart) {
+        read_ = session_.read(mode);
+        return read_;
+    }
     std::optional<QStringList> damage() { return session_.damage(); }
     // kDone when written (or a dry run), else kTrouble, the reason said;
     // `kept`: whether what it replaced was kept in the history.
@@ -77,6 +83,9 @@ public:
               bool* kept = nullptr) {
         if (command_.invocation.dryRun) {
             return kDone;
+        }
+        if (window_) {
+            return writeThrough(image, mode, kept);
         }
         const PlayerSession::Written written = session_.write(image.fileBytes(), *this, mode);
         if (kept) {
@@ -86,6 +95,55 @@ public:
     }
 
 private:
+    int writeThrough(const SettingsImage& image, PlayerWrite mode, bool* kept) {
+        const OutsideWritten written = writeThroughWindow(
+            *bus_, *window_,
+            {path_, read_.bytes, image.fileBytes(), mode, command_.invocation.noHistory});
+        if (kept) {
+            *kept = written.kept;
+        }
+        switch (written.outcome) {
+        case OutsideWritten::Written:
+            if (!written.said.isEmpty()) {
+                writeUnkept(written.said.first()); // says that it was written anyway
+            }
+            return kDone;
+        case OutsideWritten::Changed:
+            changed(true, {});
+            return kTrouble;
+        case OutsideWritten::Edited:
+            tell(CliText::tr("%1 n'est pas écrit : %2 a été modifié dans la fenêtre "
+                             "d'ostrel-settings et n'y est pas encore écrit. Écrivez-le (ou "
+                             "relisez l'ostrel) dans la fenêtre, puis recommencez.")
+                     .arg(path_, written.said.join(QStringLiteral(", "))));
+            return kTrouble;
+        case OutsideWritten::Unkept:
+            writeUnkept(written.said.value(0));
+            return kTrouble;
+        case OutsideWritten::Refused:
+            for (const QString& reason : written.said) {
+                tell(reason);
+            }
+            return kTrouble;
+        case OutsideWritten::NotHeld:
+        case OutsideWritten::Unreachable:
+            break;
+        }
+        tellHeldByWindow({});
+        return kTrouble;
+    }
+    void tellHeldByWindow(const QString& other) {
+        tell(other.isEmpty() ? CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans la "
+                                           "fenêtre d'ostrel-settings, dont la prochaine "
+                                           "écriture déferait celle-ci sans un mot. Fermez "
+                                           "la fenêtre, puis recommencez.")
+                                   .arg(path_)
+                             : CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans "
+                                           "une fenêtre d'ostrel-settings de %2, dont la "
+                                           "prochaine écriture déferait celle-ci sans un "
+                                           "mot.")
+                                   .arg(path_, other));
+    }
     void tell(const QString& text) override { command_.err << text << '\n'; }
     bool goOn(LockOutcome outcome, const QString& other, const QString& problem) override {
         const QString seconds = QString::number(command_.seams.lockPatience.count() / 1000.0);
@@ -93,16 +151,15 @@ private:
         case LockOutcome::Taken:
             return true;
         case LockOutcome::HeldByWindow:
-            tell(other.isEmpty() ? CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans la "
-                                               "fenêtre d'ostrel-settings, dont la prochaine "
-                                               "écriture déferait celle-ci sans un mot. Fermez "
-                                               "la fenêtre, puis recommencez.")
-                                       .arg(path_)
-                                 : CliText::tr("%1 n'est pas écrit : l'ostrel est ouvert dans "
-                                               "une fenêtre d'ostrel-settings de %2, dont la "
-                                               "prochaine écriture déferait celle-ci sans un "
-                                               "mot.")
-                                       .arg(path_, other));
+            // The user's own window writes it, when the bus reaches it.
+            if (other.isEmpty() && command_.seams.sessionBus &&
+                (bus_ = command_.seams.sessionBus())) {
+                window_ = windowHolding(*bus_, path_);
+            }
+            if (window_) {
+                return true;
+            }
+            tellHeldByWindow(other);
             return false;
         case LockOutcome::HeldByCommand:
             tell(other.isEmpty() ? CliText::tr("%1 n'est pas écrit : une autre commande ostrelctl "
@@ -146,6 +203,9 @@ private:
     QString path_;
     SystemVolumes volumes_;
     PlayerSession session_;
+    FileContents read_;                  // what the write expects to replace
+    std::optional<QDBusConnection> bus_; // the user's session bus, once needed
+    std::optional<QString> window_;      // the window that writes for the command
 };
 
 // A new file, made as a backup is saved.

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Ostrelctl.h"
 #include "i18n/Language.h"
+#include "player/DesktopBus.h"
 #include "player/UserAccount.h"
 
 #include <QCoreApplication>
@@ -83,6 +84,9 @@ int main(int argc, char* argv[]) {
     CliSeams seams;
     seams.userIds = UserIds::ofProcess();
     seams.input = &input;
+    seams.sessionBus = [] {
+        return userSessionBus(UserIds::ofProcess());
+    };
     int code = runOstrelctl(*arguments, out, err, seams);
 
     // What was printed must have reached its place: a full disk or a closed

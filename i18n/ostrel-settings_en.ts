@@ -588,6 +588,10 @@ Put them back on this player anyway?</translation>
         <source>L&apos;ostrel n&apos;est plus branché : rien n&apos;a été écrit. Rebranchez-le ; vos modifications restent dans la fenêtre.</source>
         <translation>The player is no longer plugged in: nothing was written. Plug it back in; your changes stay in the window.</translation>
     </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : la fenêtre d&apos;ostrel-settings qui tient l&apos;ostrel a les droits de root, et n&apos;écrit rien pour un autre programme. Fermez-la, puis recommencez.</source>
+        <translation>%1 is not written: the ostrel-settings window that holds the ostrel has root&apos;s rights, and writes nothing for another program. Close it, then try again.</translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>
@@ -1097,6 +1101,18 @@ Put them back on this player anyway?</translation>
     <message>
         <source>attention votre modification n&apos;est pas enregistée dans l&apos;ostrel</source>
         <translation>Warning: your change is not on the player yet</translation>
+    </message>
+    <message>
+        <source>ostrelctl a écrit sur l&apos;ostrel</source>
+        <translation>ostrelctl wrote to the ostrel</translation>
+    </message>
+    <message>
+        <source>ostrelctl a changé sur l&apos;ostrel : %1</source>
+        <translation>ostrelctl changed on the ostrel: %1</translation>
+    </message>
+    <message>
+        <source>%1 ; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1655,10 @@ read. --dry-run shows what would change.
     <message>
         <source>%1 n&apos;est pas écrit : il a changé depuis que la commande l&apos;a lu. Recommencez.</source>
         <translation>%1 was not written: it changed since the command read it. Try again.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas écrit : %2 a été modifié dans la fenêtre d&apos;ostrel-settings et n&apos;y est pas encore écrit. Écrivez-le (ou relisez l&apos;ostrel) dans la fenêtre, puis recommencez.</source>
+        <translation>%1 is not written: %2 was changed in the ostrel-settings window and is not written yet. Write it (or read the ostrel again) in the window, then try again.</translation>
     </message>
 </context>
 </TS>

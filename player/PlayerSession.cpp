@@ -1,10 +1,13 @@
 #include "PlayerSession.h"
 
 #include "settings/LoadCheck.h"
+#include "settings/NamedSettings.h"
 #include "settings/SettingsProbe.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 struct PlayerSessionText {
@@ -119,6 +122,11 @@ PlayerSession::Moved PlayerSession::follow() {
 
 PlayerSession::Written PlayerSession::write(const QByteArray& bytes, PlayerQuestions& questions,
                                             PlayerWrite mode) {
+    return write(bytes, questions, mode, nullptr);
+}
+
+PlayerSession::Written PlayerSession::write(const QByteArray& bytes, PlayerQuestions& questions,
+                                            PlayerWrite mode, const QByteArray* expected) {
     if (unplugged_) {
         questions.tell(PlayerSessionText::tr("L'ostrel n'est plus branché : rien n'a été écrit. "
                                              "Rebranchez-le ; vos modifications restent dans la "
@@ -131,8 +139,14 @@ PlayerSession::Written PlayerSession::write(const QByteArray& bytes, PlayerQuest
     // written, or what a question has just shown; after each question the
     // file is read once more, under its lock, and asked about again when it
     // changed meanwhile. A damaged file, repaired, is read as read() does.
+    // Another program's write expects the bytes that program read, in
+    // whichever file is there now.
     const bool whole = mode == PlayerWrite::WholeFile;
     std::optional<FileContents> known = onPlayer_;
+    if (expected) {
+        known = FileContents{*expected, fileIdentity(path()).value_or(FileIdentity{}),
+                             ReadFailure::None};
+    }
     FileContents now;
     for (;;) {
         now = readFor(path(), mode);
@@ -181,4 +195,122 @@ PlayerSession::Written PlayerSession::write(const QByteArray& bytes, PlayerQuest
         now.ok() ? now.identity : fileIdentity(path()).value_or(FileIdentity{});
     onPlayer_ = FileContents{bytes, written, ReadFailure::None};
     return {Written::Yes, kept};
+}
+
+bool PlayerSession::holds(const QString& path) const {
+    if (file_.name.isEmpty() || unplugged_) {
+        return false;
+    }
+    const std::optional<FileIdentity> ours = fileIdentity(this->path());
+    const std::optional<FileIdentity> theirs = fileIdentity(path);
+    return ours && theirs
+               ? *ours == *theirs
+               : QFileInfo(path).absoluteFilePath() == QFileInfo(this->path()).absoluteFilePath();
+}
+
+namespace {
+// The other program's answers: it asked for no question, only for the
+// write or the reason it was not made.
+struct OutsideQuestions : PlayerQuestions {
+    explicit OutsideQuestions(bool noHistory)
+        : noHistory(noHistory) {}
+    void tell(const QString& text) override { said.append(text); }
+    bool goOn(LockOutcome outcome, const QString&, const QString&) override {
+        return outcome == LockOutcome::Taken || outcome == LockOutcome::Unavailable;
+    }
+    Changed changed(bool, const FileContents&) override {
+        wasChanged = true;
+        return Changed::Nothing;
+    }
+    bool writeUnkept(const QString& problem) override {
+        unkept = problem;
+        return noHistory;
+    }
+    bool noHistory;
+    QStringList said;
+    bool wasChanged = false;
+    QString unkept;
+};
+
+// The settings both changed in `image` since `known` and by `change`.
+QStringList editedToo(const QByteArray& known, const QByteArray& image,
+                      const OutsideWrite& change) {
+    if (known.size() != image.size() || known == image) {
+        return {};
+    }
+    SettingsImage before, edited, read, written;
+    before.load(known);
+    edited.load(image);
+    read.load(change.expected);
+    written.load(change.bytes);
+    QStringList editedNames;
+    for (const SettingChange& edit : settingChanges(before, edited)) {
+        editedNames.append(edit.name);
+    }
+    QStringList both;
+    bool sameBytes = false;
+    for (const SettingChange& made : settingChanges(read, written)) {
+        if (editedNames.contains(made.name)) {
+            both.append(made.name);
+        }
+    }
+    // Settings that share a byte are edited together.
+    const qsizetype shared = std::min({known.size(), change.expected.size(), change.bytes.size()});
+    for (qsizetype i = 0; i < shared; ++i) {
+        sameBytes = sameBytes || (known[i] != image[i] && change.expected[i] != change.bytes[i]);
+    }
+    if (both.isEmpty() && sameBytes) {
+        return editedNames;
+    }
+    return both;
+}
+} // namespace
+
+OutsideWritten PlayerSession::writeFromOutside(const OutsideWrite& change, QByteArray& image) {
+    if (!holds(change.path)) {
+        return {OutsideWritten::NotHeld};
+    }
+    // Any program of the user's may call on the bus: a program with root's
+    // rights would lend them to it; and only a file this program would
+    // write back is written.
+    if (locks_.rootsRights) {
+        return {OutsideWritten::Refused,
+                {PlayerSessionText::tr("%1 n'est pas écrit : la fenêtre d'ostrel-settings qui "
+                                       "tient l'ostrel a les droits de root, et n'écrit rien "
+                                       "pour un autre programme. Fermez-la, puis recommencez.")
+                     .arg(change.path)}};
+    }
+    if (const FileCheck check =
+            checkSettingsContents({change.bytes, {}, ReadFailure::None}, change.path);
+        !check.accepted()) {
+        return {OutsideWritten::Refused, check.problems};
+    }
+    const QByteArray known = onPlayer_ ? onPlayer_->bytes : QByteArray();
+    if (const QStringList edited = editedToo(known, image, change); !edited.isEmpty()) {
+        return {OutsideWritten::Edited, edited};
+    }
+    OutsideQuestions questions(change.noHistory);
+    const Written written = write(change.bytes, questions, change.mode, &change.expected);
+    if (written.outcome != Written::Yes) {
+        if (questions.wasChanged) {
+            return {OutsideWritten::Changed};
+        }
+        if (!questions.unkept.isEmpty() && questions.said.isEmpty()) {
+            return {OutsideWritten::Unkept, {questions.unkept}};
+        }
+        return {OutsideWritten::Refused, questions.said, written.kept};
+    }
+    // The unsaved edits stay on top of what was written.
+    QByteArray shown = change.bytes;
+    if (known.size() == image.size() && image.size() == shown.size()) {
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (image[i] != known[i]) {
+                shown[i] = image[i];
+            }
+        }
+    }
+    image = shown;
+    return {OutsideWritten::Written,
+            questions.unkept.isEmpty() ? QStringList() : QStringList{questions.unkept},
+            written.kept};
 }

@@ -30,6 +30,29 @@ public:
     virtual bool writeUnkept(const QString& problem) = 0;
 };
 
+// A write that another program (ostrelctl) hands to the program that holds
+// the player: the file as that program read it, and what it would write.
+struct OutsideWrite {
+    QString path;
+    QByteArray expected;
+    QByteArray bytes;
+    PlayerWrite mode = PlayerWrite::OverTheStart;
+    bool noHistory = false; // written even when what it replaces cannot be kept
+};
+struct OutsideWritten {
+    enum Outcome {
+        Written,    // `said`: why what it replaced could not be kept, if it could not
+        Changed,    // the file is no longer what the other program read
+        Edited,     // `said`: settings edited here and not written, which it changes too
+        Unkept,     // `said`: why what it replaces cannot be kept
+        Refused,    // `said`: why it was not written
+        NotHeld,    // this program does not hold that file
+        Unreachable // no program answered
+    } outcome = Unreachable;
+    QStringList said = {};
+    bool kept = false; // what it replaced was kept in the history
+};
+
 // A player's whole life in one program, without widgets, the same for the
 // window and ostrelctl: which file it is (where, which player, plugged in or
 // not), its lock, what the program last read from it or wrote to it, its
@@ -82,7 +105,19 @@ public:
     Written write(const QByteArray& bytes, PlayerQuestions& questions,
                   PlayerWrite mode = PlayerWrite::OverTheStart);
 
+    // Whether `path` is this session's player's file (the same file, by
+    // whatever path it is reached).
+    bool holds(const QString& path) const;
+    // Another program's write, applied to the player's file as it is now,
+    // not to `image` (this program's image of it, with its unsaved edits):
+    // refused when the file is no longer what that program read, or when a
+    // setting it changes is edited in `image` and not written. Once written,
+    // `image` is the file written with its unsaved edits on top.
+    OutsideWritten writeFromOutside(const OutsideWrite& write, QByteArray& image);
+
 private:
+    Written write(const QByteArray& bytes, PlayerQuestions& questions, PlayerWrite mode,
+                  const QByteArray* expected);
     bool takeLock(PlayerQuestions& questions);
     bool lockIsOn(const FileContents& onPlayer, PlayerQuestions& questions);
 

@@ -31,7 +31,8 @@ public:
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString lockFolder() const { return path(QStringLiteral("run")); }
     LockFolders locks; // where the commands look for the player's lock
-    QString history;   // where writes keep what they replace
+    std::function<std::optional<QDBusConnection>()> sessionBus; // none by default
+    QString history; // where writes keep what they replace
 
     QString put(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
@@ -47,8 +48,9 @@ public:
         Result result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        const CliSeams seams{path(QStringLiteral("mountinfo")), locks, &stdinBuffer, history,
-                             std::chrono::milliseconds(300)};
+        CliSeams seams{path(QStringLiteral("mountinfo")), locks, &stdinBuffer, history,
+                       std::chrono::milliseconds(300)};
+        seams.sessionBus = sessionBus;
         result.code = runOstrelctl(arguments, out, err, seams);
         out.flush();
         err.flush();

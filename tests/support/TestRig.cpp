@@ -56,9 +56,10 @@ QByteArray PlayerWindow::bytes(int offset, int count) const {
 }
 
 std::unique_ptr<Form1> TestRig::start() {
-    auto window = std::make_unique<Form1>(Seams{
-        volumes, messages, programFolder,
-        UserFolders{{lockFolder, {}, {}, otherLocks, rootsRights}, dataFolder}, palette, &mounts});
+    auto window = std::make_unique<Form1>(
+        Seams{volumes, messages, programFolder,
+              UserFolders{{lockFolder, {}, {}, otherLocks, rootsRights}, dataFolder}, palette,
+              &mounts, bus});
     if (!window->Form_Load()) {
         return nullptr;
     }

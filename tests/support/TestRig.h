@@ -77,6 +77,7 @@ public:
     QList<LockFolders::Other> otherLocks; // other users' (root's look)
     bool rootsRights = false;             // the window runs as root, or through sudo
     QPalette palette;                     // the desktop's colours
+    std::optional<QDBusConnection> bus;   // the session bus; none by default
     FakeVolumes volumes;
     RecordedMessages messages;
     MountEvents mounts; // emit changed() as the system does when a disk comes or goes
